@@ -1,0 +1,144 @@
+#include "core/Module1.h"
+
+#include "core/MainForm.h"
+#include "platform/DHTMLEdit.h"
+#include "platform/PlatformError.h"
+
+#include <QPointer>
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+
+namespace Module1 {
+
+namespace {
+QPointer<MainForm>& mainForm() {
+    static QPointer<MainForm> form;
+    return form;
+}
+QPointer<DHTMLEdit>& editor() {
+    static QPointer<DHTMLEdit> e;
+    return e;
+}
+DHTMLEdit* requireEditor() {
+    DHTMLEdit* e = Editor();
+    if (!e)
+        throw PlatformError(ErrorCode::Unexpected, "There is no editing surface");
+    return e;
+}
+} // namespace
+
+MainForm* Main() { return mainForm(); }
+void SetMain(MainForm* form) { mainForm() = form; }
+
+DHTMLEdit* Editor() {
+    if (editor())
+        return editor();
+    return mainForm() ? mainForm()->DHTMLEdit1 : nullptr;
+}
+void SetEditor(DHTMLEdit* e) { editor() = e; }
+
+void SetShortcutBarVisible(bool show) {
+    if (Main())
+        Main()->SetShortcutBarVisible(show);
+}
+void ApplyBeginnerToolbar() {
+    if (Main())
+        Main()->ApplyBeginnerToolbar();
+}
+void DisableEditingControls() {
+    if (Main())
+        Main()->DisableEditingControls();
+}
+void UpdateCaption() {
+    if (Main())
+        Main()->UpdateCaption();
+}
+
+QString SelectedText() { return requireEditor()->DOM().selection().createRange().Text(); }
+
+void PasteAtSelection(const QString& html) {
+    requireEditor()->DOM().selection().createRange().pasteHTML(html);
+}
+
+void InsertAtBodyStart(const QString& s) {
+    requireEditor()->DOM().body().insertAdjacentHTML("AfterBegin", "<body> " + s);
+}
+
+QString FormatAttribute(const QString& name, const QString& value) {
+    return name.toLower() + QChar('"') + value + QChar('"');
+}
+
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+int LeadingNumber(const QString& text, int bits) {
+    // Blanks, tabs and line feeds inside a number are ignored, as whole-number
+    // reading of settings always did ("1 000" reads as 1000).
+    QString s = text;
+    s.remove(QRegularExpression("[ \\t\\r\\n]"));
+    double value = 0;
+    static const QRegularExpression hex("^&[hH]([0-9A-Fa-f]+)");
+    static const QRegularExpression oct("^&[oO]?([0-7]+)");
+    static const QRegularExpression dec("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?");
+    if (auto m = hex.match(s); m.hasMatch()) {
+        value = double(m.captured(1).toLongLong(nullptr, 16));
+    } else if (auto o = oct.match(s); o.hasMatch()) {
+        value = double(o.captured(1).toLongLong(nullptr, 8));
+    } else if (auto d = dec.match(s); d.hasMatch()) {
+        QString number = d.captured(0);
+        number.replace('d', 'e').replace('D', 'e');
+        value = number.toDouble();
+    }
+    if (!std::isfinite(value))
+        return 0;
+    const double rounded = RoundHalfEven(value);
+    const double low = bits == 16 ? -32768.0 : double(std::numeric_limits<int32_t>::min());
+    const double high = bits == 16 ? 32767.0 : double(std::numeric_limits<int32_t>::max());
+    if (rounded < low || rounded > high)
+        return 0;
+    return int(rounded);
+}
+
+} // namespace Module1
+
+namespace Module1 {
+
+QString LoadErrorReason(int32_t code) {
+    switch (code) {
+    case ErrorCode::ServerScript:
+        return "Document is primarily server side script";
+    case ErrorCode::Frameset:
+        return "Document contains a frameset";
+    case ErrorCode::Unexpected:
+        return "Unexpected error";
+    case ErrorCode::FileNotFound:
+        return "File not found";
+    case ErrorCode::PathNotFound:
+        return "Path not found";
+    case ErrorCode::InvalidArgument:
+        return "Invalid argument";
+    case ErrorCode::AccessDenied:
+        return "Access denied";
+    default:
+        return "Unknown error";
+    }
+}
+
+QString SaveErrorReason(int32_t code) {
+    switch (code) {
+    case ErrorCode::DiskFull:
+        return "Disk is full";
+    case ErrorCode::Unexpected:
+        return "Unexpected error";
+    case ErrorCode::PathNotFound:
+        return "Path not found";
+    case ErrorCode::InvalidArgument:
+        return "Invalid argument";
+    case ErrorCode::AccessDenied:
+        return "Access denied";
+    default:
+        return "Unknown error";
+    }
+}
+
+} // namespace Module1

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class DHTMLEdit;
+class MainForm;
+class QWidget;
+
+// The program-wide variables and the shared procedures every window may call.
+namespace Module1 {
+
+// ---- hand-over from the dialogs ------------------------------------------------
+// HTML to paste over the selection when a dialog has closed; empty: nothing.
+inline QString PendingSnippet;
+// Markup or script for the start of the body when a dialog has closed; empty: nothing.
+inline QString PendingBodyStart;
+// The dialog whose effect the preview window shows: 4 digital clock, 15 jump menu,
+// 16 background sound, 41 inline frame, 42 marquee.
+inline int32_t PreviewSource = 0;
+// The image last clicked in the image dialog's file list (emptied when it opens).
+inline QString LastImageFile;
+// Set when the user cancels the colour picker of CColor.
+inline bool ColorDialogCancelled = false;
+
+// ---- saving ----------------------------------------------------------------------
+// The page's save method: "Copy", "AbsolutePath" or empty (not yet chosen).
+inline QString PublishLocalMode;
+// Set when the save-method prompt was cancelled.
+inline bool PublishPromptCancelled = false;
+
+// ---- main window -----------------------------------------------------------------
+// True while the shortcut bar is visible.
+inline bool ShortcutBarShown = false;
+
+// ---- meta tags (kept until the program ends) -------------------------------------
+inline QString MetaDescription;
+inline QString MetaKeywords;
+inline QString SplashSeconds;
+inline QString SplashURL;
+
+// The main window and its editing surface. Tests without a main window may register
+// a surface of their own.
+MainForm* Main();
+void SetMain(MainForm* form);
+DHTMLEdit* Editor();
+void SetEditor(DHTMLEdit* editor);
+
+// ---- the main window's layout ------------------------------------------------------
+void SetShortcutBarVisible(bool show);
+void ApplyBeginnerToolbar();
+void DisableEditingControls();
+void UpdateCaption();
+
+// ---- the selection ------------------------------------------------------------------
+// The selection's plain text ("" when nothing is selected).
+QString SelectedText();
+// Replaces the selection with html, or inserts it at the caret.
+void PasteAtSelection(const QString& html);
+// Inserts "<body> " followed by s right after the body's start tag.
+void InsertAtBodyStart(const QString& s);
+
+// ---- common procedures -------------------------------------------------------------
+// The attribute text for generated markup: the name lower-cased, then the value in
+// double quotes (" HEIGHT=" and "50" give ` height="50"`).
+QString FormatAttribute(const QString& name, const QString& value);
+// The address of the Internet shortcut file the user picks, or "" for no choice.
+QString GetFavoritesURL();
+// Reads the address out of an Internet shortcut file's text.
+QString FavoritesURLFromText(const QString& text);
+// Opens a file or web address with the program the desktop associates with it.
+void ShellOpen(QWidget* owner, const QString& target);
+
+// Copies the local files the page names with token ("src=", "background=", "href=")
+// into the page's folder and rewrites those references to the bare file names.
+QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath);
+
+// ---- numbers in settings --------------------------------------------------------------
+// The leading numeric value of a text (empty or non-numeric text gives 0), rounded to
+// an integer, half to even. A value outside the range of a signed integer of `bits`
+// bits (16 or 32) gives 0.
+int LeadingNumber(const QString& text, int bits = 16);
+// Rounds half to even, as whole-number conversions do ("2.5" gives 2, "3.5" gives 4).
+double RoundHalfEven(double value);
+
+} // namespace Module1
+
+namespace Module1 {
+// The reason Open reports for a load error code ("File not found", ...).
+QString LoadErrorReason(int32_t code);
+// The reason a save reports for an error code ("Disk is full", ...).
+QString SaveErrorReason(int32_t code);
+} // namespace Module1

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+// A failure reported by the platform layer: an error number in the codes the rest of
+// the program reports ("Error occurred while saving document: 70 Access denied.") and
+// a description. Handlers that "skip and go on" catch it at the statement.
+class PlatformError : public std::runtime_error {
+public:
+    PlatformError(int32_t number, const QString& description)
+        : std::runtime_error(description.toStdString()), Number(number),
+          Description(description) {}
+
+    int32_t Number;
+    QString Description;
+};
+
+namespace ErrorCode {
+constexpr int32_t InvalidArgument = 5;
+constexpr int32_t AccessDenied = 70;
+constexpr int32_t CancelError = 32755; // a common dialog was cancelled
+constexpr int32_t FileNotFound = static_cast<int32_t>(0x80070002u);
+constexpr int32_t PathNotFound = static_cast<int32_t>(0x80070003u);
+constexpr int32_t DiskFull = static_cast<int32_t>(0x80070027u);
+constexpr int32_t Unexpected = static_cast<int32_t>(0x8000FFFFu);
+constexpr int32_t Frameset = static_cast<int32_t>(0x80100001u);
+constexpr int32_t ServerScript = static_cast<int32_t>(0x80100002u);
+constexpr int32_t NotSupported = static_cast<int32_t>(0x80040100u);
+constexpr int32_t Timeout = static_cast<int32_t>(0x800705B4u);
+} // namespace ErrorCode
+
+// Runs one statement of a handler that skips failures: whatever it throws is dropped
+// and the handler goes on with its next statement.
+template <class F> void skipErrors(F&& statement) noexcept {
+    try {
+        statement();
+    } catch (...) {
+    }
+}

@@ -1,0 +1,397 @@
+// The editing surface's own script. It runs in the application's world, apart from
+// the page's scripts (which never run while a page is edited), and shares the DOM.
+// Nothing here may leave a trace in the page's DOM: the border and detail displays are
+// adopted style sheets, which are not serialised.
+(function () {
+  'use strict';
+  if (window.__tsly) return;
+
+  const T = {
+    bridge: null,
+    dirty: false,
+    control: null,          // the element of a "Control" selection
+    options: { borders: false, details: false, snap: false, div: true },
+    commands: {},           // id -> { status(), exec(option, argument) }
+    sheets: {},
+    pendingDisplay: false,
+  };
+  window.__tsly = T;
+
+  // ---- events to the host ------------------------------------------------------
+
+  T.notify = function (type, data) {
+    if (T.bridge) T.bridge.notify(type, data || {});
+  };
+
+  // Many DOM events make one DisplayChanged.
+  T.displayChanged = function () {
+    if (T.pendingDisplay) return;
+    T.pendingDisplay = true;
+    Promise.resolve().then(function () {
+      T.pendingDisplay = false;
+      T.notify('display');
+    });
+  };
+
+  if (typeof QWebChannel !== 'undefined' && typeof qt !== 'undefined') {
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+      T.bridge = channel.objects.bridge;
+      T.notify('ready');
+    });
+  }
+
+  // ---- set-up after every load or write ----------------------------------------
+
+  const styles = {
+    // Tables and positioned boxes whose borders are invisible get a dotted outline.
+    borders:
+      'table:not([border]), table[border="0"], table[border=""],' +
+      'table:not([border]) > * > tr > td, table:not([border]) > * > tr > th,' +
+      'table[border="0"] > * > tr > td, table[border="0"] > * > tr > th,' +
+      'table[border=""] > * > tr > td, table[border=""] > * > tr > th' +
+      '{ outline: 1px dotted #808080 !important; outline-offset: -1px; }' +
+      'div[style*="absolute" i]:not([style*="border" i]),' +
+      'span[style*="absolute" i]:not([style*="border" i])' +
+      '{ outline: 1px dotted #808080 !important; }',
+    // Anchors, scripts and comments become visible marks.
+    details:
+      'a[name]::before { content: "\\2693"; font: bold 10px sans-serif; color: #a00000;' +
+      ' border: 1px solid #a00000; background: #fff0f0; padding: 0 2px; margin-right: 2px; }' +
+      'body script, body noscript, body style { display: inline-block !important;' +
+      ' font-size: 0 !important; width: auto !important; height: auto !important;' +
+      ' vertical-align: middle; }' +
+      'body script::before { content: "SCRIPT"; }' +
+      'body noscript::before { content: "NOSCRIPT"; }' +
+      'body style::before { content: "STYLE"; }' +
+      'body script::before, body noscript::before, body style::before {' +
+      ' font: bold 9px sans-serif; color: #604000; background: #fff8c0;' +
+      ' border: 1px solid #a08000; padding: 0 2px; }',
+  };
+
+  function sheet(name) {
+    if (!T.sheets[name]) {
+      const s = new CSSStyleSheet();
+      s.replaceSync(styles[name]);
+      T.sheets[name] = s;
+    }
+    return T.sheets[name];
+  }
+
+  T.applyView = function () {
+    const ours = Object.keys(styles).map(sheet);
+    const others = Array.from(document.adoptedStyleSheets || []).filter(function (s) {
+      return ours.indexOf(s) < 0;
+    });
+    const wanted = [];
+    if (T.options.borders) wanted.push(sheet('borders'));
+    if (T.options.details) wanted.push(sheet('details'));
+    document.adoptedStyleSheets = others.concat(wanted);
+    if (T.comments) T.comments.refresh();
+  };
+
+  T.setOptions = function (options) {
+    Object.assign(T.options, options || {});
+    T.applyView();
+    try {
+      document.execCommand('defaultParagraphSeparator', false, T.options.div ? 'div' : 'p');
+    } catch (e) { /* not supported: keep the engine's */ }
+    return true;
+  };
+
+  const listeners = [];
+  function listen(target, type, fn, capture) {
+    target.addEventListener(type, fn, !!capture);
+    listeners.push([target, type, fn, !!capture]);
+  }
+
+  T.attach = function (options) {
+    listeners.splice(0).forEach(function (l) { l[0].removeEventListener(l[1], l[2], l[3]); });
+    Object.assign(T.options, options || {});
+    document.designMode = 'on';
+    try { document.execCommand('styleWithCSS', false, false); } catch (e) { }
+    T.setOptions({});
+    T.control = null;
+    listen(document, 'selectionchange', onSelectionChange);
+    listen(document, 'mousedown', onMouseDown, true);
+    listen(document, 'input', T.displayChanged);
+    listen(document, 'keyup', T.displayChanged);
+    listen(window, 'scroll', function () { if (T.comments) T.comments.refresh(); });
+    // A page's own links, forms and drags never navigate away from the editor.
+    listen(document, 'click', function (e) {
+      if (e.target && e.target.closest && e.target.closest('a[href], form')) e.preventDefault();
+    }, true);
+    listen(document, 'submit', function (e) { e.preventDefault(); }, true);
+    listen(document, 'dragstart', function (e) {
+      if (T.control && e.target === T.control) e.preventDefault();
+    }, true);
+    if (T.undo) T.undo.reset();
+    T.dirty = false;
+    T.displayChanged();
+    return true;
+  };
+
+  // ---- the page as text ---------------------------------------------------------
+
+  function doctypeText(d) {
+    let s = '<!DOCTYPE ' + d.name;
+    if (d.publicId) s += ' PUBLIC "' + d.publicId + '"';
+    if (d.systemId) s += (d.publicId ? '' : ' SYSTEM') + ' "' + d.systemId + '"';
+    return s + '>';
+  }
+
+  T.html = function () {
+    const parts = [];
+    document.childNodes.forEach(function (n) {
+      if (n.nodeType === Node.DOCUMENT_TYPE_NODE) parts.push(doctypeText(n));
+      else if (n.nodeType === Node.COMMENT_NODE) parts.push('<!--' + n.data + '-->');
+      else if (n.nodeType === Node.ELEMENT_NODE) parts.push(n.outerHTML);
+    });
+    return parts.join('\n');
+  };
+
+  T.write = function (html, options) {
+    if (T.undo) T.undo.suspend();
+    document.open();
+    document.write(html);
+    document.close();
+    T.attach(options);
+    return true;
+  };
+
+  T.isDirty = function () {
+    if (T.undo) T.undo.flush();
+    return T.dirty;
+  };
+  T.setDirty = function (on) {
+    if (T.undo) T.undo.flush();
+    T.dirty = !!on;
+    return true;
+  };
+
+  T.characterSet = function () { return document.characterSet || ''; };
+
+  // ---- selection ----------------------------------------------------------------
+
+  const CONTROL_TAGS = ['IMG', 'HR', 'INPUT', 'SELECT', 'TEXTAREA', 'BUTTON', 'OBJECT',
+                        'EMBED', 'IFRAME', 'APPLET', 'MARQUEE', 'VIDEO', 'AUDIO'];
+
+  function nearEdge(el, x, y, margin) {
+    const r = el.getBoundingClientRect();
+    if (x < r.left || x > r.right || y < r.top || y > r.bottom) return false;
+    return x - r.left < margin || r.right - x < margin || y - r.top < margin ||
+           r.bottom - y < margin;
+  }
+
+  function isPositioned(el) {
+    return el && el.nodeType === 1 && getComputedStyle(el).position === 'absolute';
+  }
+  T.isPositioned = isPositioned;
+
+  // The element a click selects as a whole: an image, line or form field; a table
+  // clicked on its edge; a positioned box clicked on its edge.
+  function controlAt(target, x, y) {
+    if (!target || target.nodeType !== 1) return null;
+    if (target === document.body || target === document.documentElement) return null;
+    const field = target.closest(CONTROL_TAGS.join(','));
+    if (field && document.body.contains(field)) return field;
+    const table = target.closest('table');
+    if (table && (target === table || nearEdge(table, x, y, 3))) return table;
+    for (let el = target; el && el !== document.body; el = el.parentElement) {
+      if (isPositioned(el) && nearEdge(el, x, y, 5)) return el;
+    }
+    return null;
+  }
+
+  T.selectElement = function (el) {
+    const sel = getSelection();
+    const r = document.createRange();
+    r.selectNode(el);
+    sel.removeAllRanges();
+    sel.addRange(r);
+    T.control = el;
+    T.displayChanged();
+  };
+
+  function controlSelected() {
+    const el = T.control;
+    if (!el || !el.parentNode || !document.contains(el)) return false;
+    const sel = getSelection();
+    if (sel.rangeCount !== 1) return false;
+    const r = sel.getRangeAt(0);
+    const i = Array.prototype.indexOf.call(el.parentNode.childNodes, el);
+    return r.startContainer === el.parentNode && r.endContainer === el.parentNode &&
+           r.startOffset === i && r.endOffset === i + 1;
+  }
+  T.selectedElement = function () { return controlSelected() ? T.control : null; };
+
+  function onSelectionChange() {
+    if (T.control && !controlSelected()) T.control = null;
+    T.displayChanged();
+  }
+
+  function onMouseDown(e) {
+    if (T.undo) T.undo.breakTyping();
+    const el = controlAt(e.target, e.clientX, e.clientY);
+    if (el) {
+      if (e.button === 0) e.preventDefault();
+      if (e.button !== 2 || !controlSelected() || T.control !== el) T.selectElement(el);
+      if (T.onControlMouseDown) T.onControlMouseDown(e, el);
+      return;
+    }
+    T.control = null;
+  }
+
+  T.selectionType = function () {
+    if (controlSelected()) return 'Control';
+    const sel = getSelection();
+    return sel.rangeCount && !sel.isCollapsed ? 'Text' : 'None';
+  };
+
+  T.selectionText = function () {
+    if (controlSelected()) return '';
+    return getSelection().toString();
+  };
+
+  T.selectionEmpty = function () {
+    const sel = getSelection();
+    T.control = null;
+    if (sel.rangeCount) sel.collapseToStart();
+    return true;
+  };
+
+  // The range the next insertion replaces: the selected element, the selection, or
+  // the start of the body when the page has no selection.
+  T.insertionRange = function () {
+    const sel = getSelection();
+    let r = null;
+    if (controlSelected()) {
+      r = document.createRange();
+      r.selectNode(T.control);
+    } else if (sel.rangeCount) {
+      r = sel.getRangeAt(0);
+    }
+    if (!r || !document.body || !document.body.contains(r.commonAncestorContainer) ||
+        r.commonAncestorContainer === document.documentElement) {
+      if (!document.body) throw new Error('The page has no body');
+      if (!r || !document.body.contains(r.commonAncestorContainer)) {
+        r = document.createRange();
+        r.setStart(document.body, 0);
+        r.collapse(true);
+      }
+    }
+    return r;
+  };
+
+  // Inserts markup with the Range API, which keeps on* attributes and scripts exactly
+  // as written (the engine's own insertHTML command drops them).
+  T.insertMarkup = function (range, html) {
+    range.deleteContents();
+    const fragment = range.createContextualFragment(html);
+    const last = fragment.lastChild;
+    range.insertNode(fragment);
+    const sel = getSelection();
+    const caret = document.createRange();
+    if (last && last.parentNode) caret.setStartAfter(last);
+    else caret.setStart(range.startContainer, range.startOffset);
+    caret.collapse(true);
+    sel.removeAllRanges();
+    sel.addRange(caret);
+    T.control = null;
+  };
+
+  T.pasteHTML = function (html) {
+    const range = T.insertionRange();
+    T.step(function () { T.insertMarkup(range, String(html)); });
+    return true;
+  };
+
+  // ---- body and document ---------------------------------------------------------
+
+  function element(which) {
+    const el = which === 'head' ? document.head : document.body;
+    if (!el) throw new Error('The page has no ' + which);
+    return el;
+  }
+
+  T.insertAdjacentHTML = function (which, where, html) {
+    T.step(function () { element(which).insertAdjacentHTML(String(where), String(html)); });
+    return true;
+  };
+  T.getAttribute = function (which, name) {
+    const v = element(which).getAttribute(name);
+    return v === null ? '' : v;
+  };
+  T.setAttribute = function (which, name, value) {
+    T.step(function () { element(which).setAttribute(name, String(value)); });
+    return true;
+  };
+  T.removeAttribute = function (which, name) {
+    T.step(function () { element(which).removeAttribute(name); });
+    return true;
+  };
+  T.innerHTML = function (which) { return element(which).innerHTML; };
+
+  const DOC_PROPS = ['title', 'bgColor', 'fgColor', 'linkColor', 'vlinkColor', 'alinkColor'];
+  T.documentProperty = function (name) {
+    if (DOC_PROPS.indexOf(name) < 0) throw new Error('Unknown property ' + name);
+    return String(document[name] || '');
+  };
+  T.setDocumentProperty = function (name, value) {
+    if (DOC_PROPS.indexOf(name) < 0) throw new Error('Unknown property ' + name);
+    T.step(function () {
+      if (name === 'title' && !document.head && document.documentElement) {
+        document.documentElement.insertBefore(document.createElement('head'),
+                                              document.documentElement.firstChild);
+      }
+      document[name] = String(value);
+    });
+    return true;
+  };
+
+  // ---- commands -------------------------------------------------------------------
+
+  // One undo step around a change of ours.
+  T.step = function (fn) {
+    if (!T.undo) return fn();
+    T.undo.begin();
+    try {
+      return fn();
+    } finally {
+      T.undo.end();
+      T.displayChanged();
+    }
+  };
+
+  T.status = function (id) {
+    const c = T.commands[id];
+    if (!c) return 0;
+    return c.status ? c.status() : 3;
+  };
+
+  T.statuses = function (ids) {
+    return ids.map(function (id) {
+      try { return T.status(id); } catch (e) { return 0; }
+    });
+  };
+
+  T.exec = function (id, option, argument) {
+    const c = T.commands[id];
+    if (!c || !c.exec) throw new Error('Command ' + id + ' is not supported');
+    if (c.status && c.status() < 3 && !c.always) throw new Error('Command ' + id + ' is disabled');
+    const r = c.plain ? c.exec(option, argument) : T.step(function () { return c.exec(option, argument); });
+    T.displayChanged();
+    return r === undefined ? null : r;
+  };
+
+  // Runs a host call and reports its value or error in one answer.
+  T.call = function (name, args) {
+    try {
+      const fn = T[name];
+      if (typeof fn !== 'function') throw new Error('No editor function ' + name);
+      const v = fn.apply(T, args || []);
+      return { ok: true, value: v === undefined ? null : v };
+    } catch (e) {
+      return { ok: false, error: String(e && e.message ? e.message : e) };
+    }
+  };
+})();

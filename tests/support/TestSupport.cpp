@@ -1,0 +1,181 @@
+#include "support/TestSupport.h"
+
+#include "platform/DHTMLEdit.h"
+
+#include <QAbstractButton>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace TestSupport {
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+void pump(int ms) { QTest::qWait(ms); }
+
+namespace {
+struct Waiter {
+    std::function<void(QWidget*)> act;
+    QDeadlineTimer deadline;
+    QPointer<QWidget> seen; // the modal widget that was up when the wait began
+};
+QList<Waiter>& waiters() {
+    static QList<Waiter> list;
+    return list;
+}
+QTimer& poller() {
+    static QTimer* timer = [] {
+        auto* t = new QTimer(qApp);
+        t->setInterval(20);
+        QObject::connect(t, &QTimer::timeout, [] {
+            if (waiters().isEmpty()) {
+                poller().stop();
+                return;
+            }
+            Waiter& w = waiters().first();
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != w.seen && modal->isVisible()) {
+                auto act = w.act;
+                waiters().removeFirst();
+                act(modal);
+            } else if (w.deadline.hasExpired()) {
+                waiters().removeFirst();
+            }
+        });
+        return t;
+    }();
+    return *timer;
+}
+} // namespace
+
+void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs) {
+    Waiter w{act, QDeadlineTimer(timeoutMs), QApplication::activeModalWidget()};
+    // A waiter queued behind others starts looking once those have fired.
+    if (!waiters().isEmpty())
+        w.seen = nullptr;
+    waiters().append(w);
+    poller().start();
+}
+
+void answerMessageBox(QMessageBox::StandardButton button, QString* text) {
+    whenModal([button, text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) {
+            w->close();
+            return;
+        }
+        if (text)
+            *text = box->text();
+        if (QAbstractButton* b = box->button(button))
+            b->click();
+        else
+            box->close();
+    });
+}
+
+void acceptMessageBox(QString* text) { answerMessageBox(QMessageBox::Ok, text); }
+
+QString dataPath(const QString& relative) {
+    return QString(TESSALY_TEST_DATA) + "/" + relative;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QString readText(const QString& path) { return QString::fromUtf8(readBytes(path)); }
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+void writeText(const QString& path, const QString& text) { writeBytes(path, text.toUtf8()); }
+
+QVariant js(DHTMLEdit* editor, const QString& script) { return editor->runScript(script); }
+
+static QString quoted(const QString& s) {
+    return QString::fromUtf8(QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact))
+        .mid(1)
+        .chopped(1);
+}
+
+void selectText(DHTMLEdit* editor, const QString& css, int start, int end) {
+    js(editor, QString(R"((function(){
+        const el = document.querySelector(%1);
+        const walker = document.createTreeWalker(el, NodeFilter.SHOW_TEXT);
+        let pos = 0, n, r = document.createRange(), s = %2, e = %3, started = false;
+        const total = el.textContent.length;
+        if (e < 0) e = total;
+        while ((n = walker.nextNode())) {
+            const len = n.data.length;
+            if (!started && s <= pos + len) { r.setStart(n, s - pos); started = true; }
+            if (started && e <= pos + len) { r.setEnd(n, e - pos); break; }
+            pos += len;
+        }
+        if (!started) { r.selectNodeContents(el); }
+        const sel = getSelection(); sel.removeAllRanges(); sel.addRange(r);
+        return true; })())")
+                   .arg(quoted(css))
+                   .arg(start)
+                   .arg(end));
+}
+
+void caretAtEnd(DHTMLEdit* editor, const QString& css) {
+    js(editor, QString(R"((function(){
+        const el = document.querySelector(%1);
+        const r = document.createRange(); r.selectNodeContents(el); r.collapse(false);
+        const sel = getSelection(); sel.removeAllRanges(); sel.addRange(r);
+        return true; })())")
+                   .arg(quoted(css)));
+}
+
+static QWidget* surfaceWidget(DHTMLEdit* editor) {
+    QWidget* proxy = editor->view()->focusProxy();
+    return proxy ? proxy : editor->view();
+}
+
+void typeText(DHTMLEdit* editor, const QString& text) {
+    editor->view()->setFocus();
+    QTest::keyClicks(surfaceWidget(editor), text);
+    pump(50);
+}
+
+void clickAt(DHTMLEdit* editor, const QPoint& point, Qt::MouseButton button) {
+    QTest::mouseClick(surfaceWidget(editor), button, Qt::NoModifier, point);
+    pump(50);
+}
+
+QPoint centreOf(DHTMLEdit* editor, const QString& css) {
+    const QVariantMap r = js(editor, QString(R"((function(){
+        const el = document.querySelector(%1); if (!el) return null;
+        const b = el.getBoundingClientRect();
+        return {x: Math.round(b.left + b.width / 2), y: Math.round(b.top + b.height / 2)}; })())")
+                                         .arg(quoted(css)))
+                              .toMap();
+    if (r.isEmpty())
+        return {-1, -1};
+    return {r.value("x").toInt(), r.value("y").toInt()};
+}
+
+QString bodyHTML(DHTMLEdit* editor) { return js(editor, "document.body.innerHTML").toString(); }
+
+} // namespace TestSupport

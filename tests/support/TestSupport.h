@@ -1,0 +1,58 @@
+#pragma once
+
+// Helpers for tests that drive the real editing surface and the dialogs as a user
+// would: wait for the page, find a modal dialog when it opens, fill it by name.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class DHTMLEdit;
+class QWidget;
+
+namespace TestSupport {
+
+// Processes events until condition holds or the time is up; returns the condition.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+// Processes events for a while.
+void pump(int ms = 50);
+
+// Runs act on the next modal widget that opens (a dialog or a message box), from the
+// event loop of whoever opened it. Several calls queue up, each for the next one.
+void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs = 15000);
+// Answers the next message box with button; its text goes to *text when given.
+void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
+// Answers the next message box that opens with OK, recording its text.
+void acceptMessageBox(QString* text = nullptr);
+
+// The child of a window by object name, or nullptr.
+template <class T> T* child(QObject* parent, const QString& name) {
+    return parent ? parent->findChild<T*>(name) : nullptr;
+}
+
+// Files.
+QString dataPath(const QString& relative); // tests/data/...
+QString readText(const QString& path);
+QByteArray readBytes(const QString& path);
+void writeText(const QString& path, const QString& text);
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+// The editing surface.
+QVariant js(DHTMLEdit* editor, const QString& script);
+// Selects the text of the first element matching css, from start to end (character
+// offsets in its text; end -1 is the end).
+void selectText(DHTMLEdit* editor, const QString& css, int start = 0, int end = -1);
+// Puts the caret at the end of the first element matching css.
+void caretAtEnd(DHTMLEdit* editor, const QString& css);
+// Types text into the page, key by key, as the user would.
+void typeText(DHTMLEdit* editor, const QString& text);
+// Clicks the page at a point of the surface.
+void clickAt(DHTMLEdit* editor, const QPoint& point, Qt::MouseButton button = Qt::LeftButton);
+// Where the first element matching css is on the surface (its centre), or (-1,-1).
+QPoint centreOf(DHTMLEdit* editor, const QString& css);
+// The page's body, as the engine holds it.
+QString bodyHTML(DHTMLEdit* editor);
+
+} // namespace TestSupport
