@@ -1,0 +1,86 @@
+#include "core/DialogParts.h"
+
+#include "platform/Help.h"
+#include "platform/Twips.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace DialogParts {
+
+HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& heading,
+                           const QString& subHeading, int heightTwips) {
+    HeadingBand band;
+    band.lblHeadingBkg = new QLabel(form);
+    band.lblHeadingBkg->setObjectName("lblHeadingBkg");
+    band.lblHeadingBkg->setAutoFillBackground(true);
+    QPalette white = band.lblHeadingBkg->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    band.lblHeadingBkg->setPalette(white);
+    band.lblHeadingBkg->setGeometry(0, 0, Twips::toPixels(formWidthTwips),
+                                    Twips::toPixels(heightTwips));
+
+    band.lblHeading = new QLabel(heading, form);
+    band.lblHeading->setObjectName("lblHeading");
+    QFont bold = band.lblHeading->font();
+    bold.setBold(true);
+    band.lblHeading->setFont(bold);
+    band.lblHeading->setPalette(white);
+    band.lblHeading->setGeometry(Twips::toPixels(240), Twips::toPixels(90),
+                                 Twips::toPixels(formWidthTwips - 600), Twips::toPixels(255));
+
+    band.lblSubHeading = new QLabel(subHeading, form);
+    band.lblSubHeading->setObjectName("lblSubHeading");
+    band.lblSubHeading->setWordWrap(true);
+    band.lblSubHeading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    band.lblSubHeading->setPalette(white);
+    band.lblSubHeading->setGeometry(Twips::toPixels(480), Twips::toPixels(345),
+                                    Twips::toPixels(formWidthTwips - 600),
+                                    Twips::toPixels(heightTwips - 345));
+    SizeHeadingBand(band, formWidthTwips);
+    return band;
+}
+
+void SizeHeadingBand(const HeadingBand& band, int formWidthTwips) {
+    band.lblHeadingBkg->resize(Twips::toPixels(formWidthTwips), band.lblHeadingBkg->height());
+    band.lblSubHeading->resize(Twips::toPixels(formWidthTwips - 600),
+                               band.lblSubHeading->height());
+}
+
+void SetFormSize(QWidget* form, int widthTwips, int heightTwips) {
+    form->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+}
+
+QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& icon,
+                           const QString& tip, const QString& text) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    const QString file = QCoreApplication::applicationDirPath() + "/icons/" + icon + ".png";
+    if (QFileInfo::exists(file)) {
+        button->setIcon(QIcon(file));
+        button->setIconSize(QSize(16, 16));
+    } else {
+        button->setText(text);
+    }
+    return button;
+}
+
+QToolButton* HelpButton(QWidget* form, const QString& name, const QString& tip) {
+    QToolButton* button = PictureButton(form, name, "help", tip, "?");
+    QObject::connect(button, &QToolButton::clicked, form, [form] { Help::SendF1(form); });
+    return button;
+}
+
+} // namespace DialogParts
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+class QDialog;
+class QToolButton;
+class QWidget;
+
+// Pieces most dialogs share: the heading band across the top, picture buttons, labels
+// that take clicks, and sizes given in twips.
+namespace DialogParts {
+
+// The white band across the top of a dialog with its heading and sub-heading; the
+// band is as wide as the form and the sub-heading 600 twips narrower.
+struct HeadingBand {
+    QLabel* lblHeadingBkg = nullptr;
+    QLabel* lblHeading = nullptr;
+    QLabel* lblSubHeading = nullptr;
+};
+HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& heading,
+                           const QString& subHeading, int heightTwips = 855);
+// Fits the band to a new form width.
+void SizeHeadingBand(const HeadingBand& band, int formWidthTwips);
+
+// Gives a form its size in twips.
+void SetFormSize(QWidget* form, int widthTwips, int heightTwips);
+
+// A button showing a picture and a tool tip, no caption (browse, favourites, help,
+// play, move a row). icon names a file in the program folder's "icons" folder; text is
+// shown when the picture is missing.
+QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& icon,
+                           const QString& tip, const QString& text = QStringLiteral("..."));
+// The help button of a dialog: it sends F1 to the dialog.
+QToolButton* HelpButton(QWidget* form, const QString& name,
+                        const QString& tip = QStringLiteral("Click here for help..."));
+
+} // namespace DialogParts
+
+// A label that reports clicks (colour labels, descriptions that select their option).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& text = QString(), QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
