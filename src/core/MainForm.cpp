@@ -612,13 +612,29 @@ void MainForm::Form_Load(const QStringList& arguments) {
 
 // ---- window geometry ---------------------------------------------------------------
 
-int MainForm::windowLeft() const { return Twips::fromPixels(frameGeometry().x()); }
-int MainForm::windowTop() const { return Twips::fromPixels(frameGeometry().y()); }
+namespace {
+QRect outerPixels(const QWidget* w) {
+    return w->isVisible() ? w->frameGeometry() : QRect(w->pos(), w->size());
+}
+} // namespace
+
+int MainForm::windowLeft() const {
+    const QRect px = outerPixels(this);
+    return px.x() == givenPixels_.x() ? givenTwips_.x() : Twips::fromPixels(px.x());
+}
+int MainForm::windowTop() const {
+    const QRect px = outerPixels(this);
+    return px.y() == givenPixels_.y() ? givenTwips_.y() : Twips::fromPixels(px.y());
+}
 int MainForm::windowWidth() const {
-    return Twips::fromPixels(isVisible() ? frameGeometry().width() : width());
+    const QRect px = outerPixels(this);
+    return px.width() == givenPixels_.width() ? givenTwips_.width()
+                                              : Twips::fromPixels(px.width());
 }
 int MainForm::windowHeight() const {
-    return Twips::fromPixels(isVisible() ? frameGeometry().height() : height());
+    const QRect px = outerPixels(this);
+    return px.height() == givenPixels_.height() ? givenTwips_.height()
+                                                : Twips::fromPixels(px.height());
 }
 
 void MainForm::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
@@ -628,6 +644,8 @@ void MainForm::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int
     resize((outer - frame).expandedTo(QSize(200, 150)));
     // The window manager's frame is known only once the window is shown.
     pendingOuterSize_ = outer;
+    givenTwips_ = QRect(leftTwips, topTwips, widthTwips, heightTwips);
+    givenPixels_ = outerPixels(this);
 }
 
 void MainForm::showEvent(QShowEvent* event) {
@@ -637,6 +655,7 @@ void MainForm::showEvent(QShowEvent* event) {
         if (!frame.isEmpty())
             resize((pendingOuterSize_ - frame).expandedTo(QSize(200, 150)));
         pendingOuterSize_ = QSize();
+        givenPixels_ = outerPixels(this);
     }
 }
 

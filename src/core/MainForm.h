@@ -230,5 +230,9 @@ private:
     int surfaceHeight_ = 0;
     int splitterLeft_ = 0;
     QSize pendingOuterSize_;
+    // The geometry last given in twips, and in pixels: while the window keeps those
+    // pixels it reports the twips it was given, so stored values do not drift.
+    QRect givenTwips_;
+    QRect givenPixels_;
     frmVowels* specialCharacters_ = nullptr;
 };

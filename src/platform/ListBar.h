@@ -70,3 +70,4 @@ private:
     QMap<QString, QIcon> images_;
     int current_ = 0;
 };
+Q_DECLARE_METATYPE(ListBar::Item)

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/DHTMLEdit.h"
+#include "platform/Settings.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
@@ -71,6 +72,8 @@ void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs) {
     poller().start();
 }
 
+void clearModalWaiters() { waiters().clear(); }
+
 void answerMessageBox(QMessageBox::StandardButton button, QString* text) {
     whenModal([button, text](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
@@ -88,6 +91,20 @@ void answerMessageBox(QMessageBox::StandardButton button, QString* text) {
 }
 
 void acceptMessageBox(QString* text) { answerMessageBox(QMessageBox::Ok, text); }
+
+void resetSettings() {
+    QFile::remove(Settings::FileFor("TSLY"));
+    QFile::remove(Settings::FileFor("Tessaly"));
+}
+
+QString setting(const QString& app, const QString& section, const QString& key) {
+    return Settings::GetSetting(app, section, key, "<unset>");
+}
+
+void storeSetting(const QString& app, const QString& section, const QString& key,
+                  const QString& value) {
+    Settings::SaveSetting(app, section, key, value);
+}
 
 QString dataPath(const QString& relative) {
     return QString(TESSALY_TEST_DATA) + "/" + relative;

@@ -22,6 +22,8 @@ void pump(int ms = 50);
 // Runs act on the next modal widget that opens (a dialog or a message box), from the
 // event loop of whoever opened it. Several calls queue up, each for the next one.
 void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs = 15000);
+// Forgets the waiters that have not fired.
+void clearModalWaiters();
 // Answers the next message box with button; its text goes to *text when given.
 void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
 // Answers the next message box that opens with OK, recording its text.
@@ -31,6 +33,13 @@ void acceptMessageBox(QString* text = nullptr);
 template <class T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
+
+// Forgets every stored setting (tests in one process share one settings folder).
+void resetSettings();
+// A stored setting, as the program reads it.
+QString setting(const QString& app, const QString& section, const QString& key);
+void storeSetting(const QString& app, const QString& section, const QString& key,
+                  const QString& value);
 
 // Files.
 QString dataPath(const QString& relative); // tests/data/...
