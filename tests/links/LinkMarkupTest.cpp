@@ -1,0 +1,208 @@
+// The markup of the bookmark, hyperlink and e-mail link dialogs, byte for byte.
+#include "links/LinkMarkup.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+HyperlinkChoices linkTo(const QString& text, const QString& address) {
+    HyperlinkChoices c;
+    c.text = text;
+    c.address = address;
+    return c;
+}
+
+EmailChoices mail(const QString& address, const QString& text, bool antiSpam = true) {
+    EmailChoices c;
+    c.address = address;
+    c.text = text;
+    c.antiSpam = antiSpam;
+    return c;
+}
+
+const char* Script = "<script type='text/javascript' language='javascript'>\r\n"
+                     "<!--\r\n"
+                     "function SendEmail(name, domain, extension, subject){\r\n"
+                     "   window.location = 'mai' + 'lto:' + name + '@' + domain + '.' + "
+                     "extension + '?subject=' + subject;\r\n"
+                     "}\r\n"
+                     "//--></script>\r\n";
+} // namespace
+
+TEST(BookmarkMarkup, NameInQuotesAroundTheTextAsTyped) {
+    EXPECT_EQ(BuildBookmark({"Top", "Back to top"}), "<a name=\"Top\">Back to top</a>");
+    EXPECT_EQ(BuildBookmark({"Top", ""}), "<a name=\"Top\"></a>");
+    EXPECT_EQ(BuildBookmark({"  ", "x"}), "<a name=\"  \">x</a>");
+    EXPECT_EQ(BuildBookmark({"a\"b<&", "<b>T&amp;</b>"}), "<a name=\"a\"b<&\"><b>T&amp;</b></a>");
+}
+
+TEST(HyperlinkMarkup, OptionPieces) {
+    EXPECT_EQ(NewWindowPiece(true), " target=\"_blank\"");
+    EXPECT_EQ(NewWindowPiece(false), "");
+    EXPECT_EQ(MouseOverPiece("Hi"), " OnMouseOver=\"window.status='Hi'; return true\"");
+    EXPECT_EQ(MouseOverPiece(""), "");
+    EXPECT_EQ(MouseOutPiece("Hi", "Bye"), " OnMouseOut=\"window.status='Bye'; return true\"");
+    EXPECT_EQ(MouseOutPiece("", "Bye"), " OnMouseOut=\"window.status='Bye'; return true\"");
+    // Leaving the link clears the over text with a single blank.
+    EXPECT_EQ(MouseOutPiece("Hi", ""), " OnMouseOut=\"window.status=' '; return true\"");
+    EXPECT_EQ(MouseOutPiece("", ""), "");
+    // An apostrophe goes in unescaped.
+    EXPECT_EQ(MouseOverPiece("Don't"), " OnMouseOver=\"window.status='Don't'; return true\"");
+}
+
+TEST(HyperlinkMarkup, PlainLinkWithEveryPiece) {
+    HyperlinkChoices c = linkTo("Home", "http://www.example.com/");
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"http://www.example.com/\">Home</a>");
+    c.newWindow = true;
+    c.overText = "Go home";
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"http://www.example.com/\" target=\"_blank\" "
+                                      "OnMouseOver=\"window.status='Go home'; return true\" "
+                                      "OnMouseOut=\"window.status=' '; return true\">Home</a>");
+    // An unticked anchor's name is ignored; a local path stays as typed.
+    c = linkTo("Page", "/home/me/page.html");
+    c.anchorName = "ignored";
+    c.outText = "Left";
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"/home/me/page.html\" "
+                                      "OnMouseOut=\"window.status='Left'; return true\">Page</a>");
+    EXPECT_FALSE(BuildHyperlink(c).clearsAddress);
+}
+
+TEST(HyperlinkMarkup, RulesRefuseInOrderWithTheirMessages) {
+    HyperlinkChoices c = linkTo("", "");
+    HyperlinkOutcome o = BuildHyperlink(c);
+    EXPECT_EQ(o.message, "Please enter text to be linked in the box below.");
+    EXPECT_EQ(o.focus, HyperlinkField::Text);
+    EXPECT_EQ(o.html, "");
+
+    const QString siteMessage = "Please enter Web site to be linked in the appropriate box";
+    for (const QString& address : {QString(), QString("http://")}) {
+        o = BuildHyperlink(linkTo("Text", address));
+        EXPECT_EQ(o.message, siteMessage) << qPrintable(address);
+        EXPECT_EQ(o.focus, HyperlinkField::Address);
+        EXPECT_EQ(o.html, "");
+    }
+    // Only the exact, case-sensitive "http://" counts as no address.
+    EXPECT_EQ(BuildHyperlink(linkTo("Text", "HTTP://")).html, "<a href=\"HTTP://\">Text</a>");
+
+    c = linkTo("Text", "page.html");
+    c.toAnchor = true;
+    o = BuildHyperlink(c);
+    EXPECT_EQ(o.message, "Please enter the bookmark name you wish to link to.");
+    EXPECT_EQ(o.focus, HyperlinkField::None);
+    EXPECT_EQ(o.html, "");
+}
+
+TEST(HyperlinkMarkup, BookmarkLinks) {
+    HyperlinkChoices c = linkTo("Up", "page.html");
+    c.toAnchor = true;
+    c.anchorName = "top";
+    c.overText = "o";
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"page.html#top\" "
+                                      "OnMouseOver=\"window.status='o'; return true\" "
+                                      "OnMouseOut=\"window.status=' '; return true\">Up</a>");
+    // No address: a bookmark on the page, with the status texts.
+    c.address = "";
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"#top\" "
+                                      "OnMouseOver=\"window.status='o'; return true\" "
+                                      "OnMouseOut=\"window.status=' '; return true\">Up</a>");
+    // "http://" with a bookmark: this page, no status texts, the address box emptied; an
+    // empty name is not refused here.
+    c.address = "http://";
+    c.newWindow = true;
+    HyperlinkOutcome o = BuildHyperlink(c);
+    EXPECT_EQ(o.html, "<a href=\"#top\" target=\"_blank\">Up</a>");
+    EXPECT_TRUE(o.clearsAddress);
+    c.anchorName = "";
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"#\" target=\"_blank\">Up</a>");
+}
+
+TEST(EmailMarkup, ScriptLinkCutsTheAddress) {
+    EmailChoices c = mail("jane.doe@mail.example.co.uk", "Write to me");
+    c.subject = "  Hello there ";
+    const EmailOutcome o = BuildEmailLink(c);
+    EXPECT_EQ(o.message, "");
+    EXPECT_EQ(o.bodyStart, Script);
+    EXPECT_EQ(o.snippet, "<a href=\"javascript:SendEmail('jane.doe', 'mail', 'example.co.uk', "
+                         "'Hello there')\">Write to me</a>");
+}
+
+TEST(EmailMarkup, PlainLinkWithSubjectAndImage) {
+    EmailChoices c = mail("me@example.com", "Mail me", false);
+    c.subject = " Hi ";
+    c.image = "file:///home/me/mail.gif";
+    const EmailOutcome o = BuildEmailLink(c);
+    EXPECT_EQ(o.bodyStart, "");
+    EXPECT_EQ(o.snippet, "<a href=\"mailto:me@example.com?subject=Hi\">"
+                         "<img src=\"file:///home/me/mail.gif\" border=\"0\">Mail me</a>");
+    // Blanks only are no subject; an image alone is enough.
+    c.subject = "   ";
+    c.text = "";
+    EXPECT_EQ(BuildEmailLink(c).snippet,
+              "<a href=\"mailto:me@example.com\"><img src=\"file:///home/me/mail.gif\" "
+              "border=\"0\"></a>");
+    c.antiSpam = true;
+    EXPECT_EQ(BuildEmailLink(c).snippet,
+              "<a href=\"javascript:SendEmail('me', 'example', 'com', '')\">"
+              "<img src=\"file:///home/me/mail.gif\" border=\"0\"></a>");
+}
+
+TEST(EmailMarkup, RefusalsWithTheirMessagesAndFields) {
+    EmailOutcome o = BuildEmailLink(mail("", "x"));
+    EXPECT_EQ(o.message, "Please specify an Email Address.");
+    EXPECT_EQ(o.focus, EmailField::Address);
+
+    o = BuildEmailLink(mail("me@example.com", ""));
+    EXPECT_EQ(o.message, "Please specify text or an image to be displayed as the Email link.");
+    EXPECT_EQ(o.focus, EmailField::Text);
+
+    o = BuildEmailLink(mail("me@example.com", "me@example.com"));
+    EXPECT_EQ(o.message, "Type something other than an email address for the Email link text "
+                         "(such as 'Email me') to prevent your email address from being read "
+                         "by spam mailers.");
+    EXPECT_EQ(o.focus, EmailField::None);
+    EXPECT_EQ(o.snippet, "");
+    // The plain link takes the same text.
+    EXPECT_EQ(BuildEmailLink(mail("me@example.com", "me@example.com", false)).snippet,
+              "<a href=\"mailto:me@example.com\">me@example.com</a>");
+}
+
+TEST(EmailMarkup, ScriptLinkRefusesAnIncompleteAddress) {
+    const QString message = "Please enter a complete e-mail address, such as name@example.com.";
+    for (const QString& address :
+         {QString("me"), QString("me@example"), QString("me.x@example"), QString("example.com")}) {
+        const EmailOutcome o = BuildEmailLink(mail(address, "Mail me"));
+        EXPECT_EQ(o.message, message) << qPrintable(address);
+        EXPECT_EQ(o.focus, EmailField::Address);
+        EXPECT_EQ(o.snippet, "");
+        EXPECT_EQ(o.bodyStart, "");
+        // The plain form takes the address as typed.
+        EXPECT_EQ(BuildEmailLink(mail(address, "Mail me", false)).snippet,
+                  "<a href=\"mailto:" + address + "\">Mail me</a>");
+    }
+    EXPECT_TRUE(IsCompleteAddress("a@b.c"));
+    EXPECT_TRUE(IsCompleteAddress("a@.c"));
+}
+
+TEST(EmailMarkup, AddressCutAtTheFirstAtAndTheFirstDotAfterIt) {
+    AddressParts p = SplitAddress("a.b@c.d.e");
+    EXPECT_EQ(p.name, "a.b");
+    EXPECT_EQ(p.domain, "c");
+    EXPECT_EQ(p.extension, "d.e");
+    p = SplitAddress("x@y@z.w");
+    EXPECT_EQ(p.name, "x");
+    EXPECT_EQ(p.domain, "y@z");
+    EXPECT_EQ(p.extension, "w");
+}
+
+TEST(LinkMarkupBadInput, TypedTextGoesInUnchanged) {
+    const QString odd = QString::fromUtf8("\"<&' Ωμέγα 日本語 ") + QString(10000, QChar('x'));
+    EXPECT_EQ(BuildBookmark({odd, odd}), "<a name=\"" + odd + "\">" + odd + "</a>");
+    HyperlinkChoices c = linkTo(odd, odd);
+    c.overText = odd;
+    EXPECT_EQ(BuildHyperlink(c).html,
+              "<a href=\"" + odd + "\" OnMouseOver=\"window.status='" + odd +
+                  "'; return true\" OnMouseOut=\"window.status=' '; return true\">" + odd + "</a>");
+    const QString address = odd + "@" + odd + ".com";
+    const EmailOutcome o = BuildEmailLink(mail(address, odd));
+    EXPECT_EQ(o.snippet, "<a href=\"javascript:SendEmail('" + odd + "', '" + odd +
+                             "', 'com', '')\">" + odd + "</a>");
+}
