@@ -36,6 +36,9 @@ public:
 
     // The filter text of a browse kind ("" for a kind without one).
     static QString FilterForKind(int intType);
+    // The folder a dialog starts in for an InitDir: a drive root ("C:\") is the home
+    // folder; anything else is used as it is.
+    static QString DialogFolder(const QString& initDir);
 
     QString Path() const { return path_; }
     void setPath(const QString& v) { path_ = v; }
