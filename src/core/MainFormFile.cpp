@@ -1,28 +1,301 @@
 #include "core/MainForm.h"
 
+#include "core/CFile.h"
 #include "core/Module1.h"
+#include "core/PageFile.h"
+#include "core/frmOptions.h"
+#include "core/frmPublishLocalPrompt.h"
+#include "core/frmViewSource.h"
 #include "platform/DHTMLEdit.h"
+#include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <optional>
 
 // The page's life: New, Open, Save, Save As, Print, the question before a changed page
 // is lost, the browser preview, and the source view and options dialogs.
 
-void MainForm::FileNew_Click() {}
+using namespace Module1;
 
-void MainForm::FileOpen_Click() {}
+namespace {
 
-void MainForm::FileSave_Click() {}
+const QString AppKey = QStringLiteral("TSLY");
 
-void MainForm::FileSaveAs_Click() {}
+// New's page (the start-up page differs: there the body's parts are on lines of their
+// own).
+const QString NewPage = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
+                                       "<BODY><DIV>&nbsp;</DIV>\r\n\r\n</BODY>\r\n</HTML>");
+const QString SaveFilter =
+    QStringLiteral("All Files (*.*)|*.*|HTML files (*.html, *.htm)|*.html;*.htm");
+const QString SupportAddress = QStringLiteral("support@tessaly.example");
+const QString PreviewFile = QStringLiteral("tesytemp.htm");
 
-void MainForm::mnuFilePrint_Click() {}
+// The application's hourglass while a save works; questions and messages are asked
+// with the ordinary pointer.
+class BusyPointer {
+public:
+    BusyPointer() { resume(); }
+    ~BusyPointer() { pause(); }
+    void pause() {
+        if (on_)
+            QApplication::restoreOverrideCursor();
+        on_ = false;
+    }
+    void resume() {
+        if (!on_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        on_ = true;
+    }
 
-int32_t MainForm::PromptSaveChanges() { return 0; }
+private:
+    bool on_ = false;
+};
 
-bool MainForm::SavePage(bool /*askForName*/) { return false; }
+PlatformError unexpected() {
+    return PlatformError(ErrorCode::Unexpected, "Unexpected error");
+}
 
-void MainForm::BrowserPreview() {}
+// The folder of a path, with its last separator ("" when it has none).
+QString folderOf(const QString& path) {
+    const qsizetype cut = qMax(path.lastIndexOf('/'), path.lastIndexOf('\\'));
+    return cut < 0 ? QString() : path.left(cut + 1);
+}
 
-void MainForm::ShowSourceView() {}
+} // namespace
 
-void MainForm::ShowOptions() {}
+void MainForm::FileNew_Click() {
+    int32_t answer = 2;
+    try {
+        answer = PromptSaveChanges();
+    } catch (...) {
+        return;
+    }
+    if (answer == 2)
+        return;
+    skipErrors([&] { DHTMLEdit1->NewDocument(); });
+    PublishLocalMode.clear();
+    skipErrors([&] { DHTMLEdit1->setDocumentHTML(NewPage, false); });
+    skipErrors([&] { UpdateCaption(); });
+}
+
+void MainForm::FileOpen_Click() {
+    skipErrors([&] { DisableEditingControls(); });
+    int32_t answer = 2;
+    try {
+        answer = PromptSaveChanges();
+    } catch (...) {
+        answer = 2;
+    }
+    if (answer != 2) {
+        PublishLocalMode.clear();
+        std::optional<int32_t> failure;
+        try {
+            DHTMLEdit1->LoadDocument(QString(), true);
+        } catch (const PlatformError& e) {
+            failure = e.Number;
+        } catch (...) {
+            failure = ErrorCode::Unexpected;
+        }
+        if (failure) {
+            skipErrors([&] {
+                MsgBox("Error occurred while loading document: " + LoadErrorReason(*failure) + ".",
+                       vb::vbCritical, QString(), this);
+            });
+            skipErrors([&] { DHTMLEdit1->NewDocument(); });
+        }
+    }
+    skipErrors([&] { UpdateCaption(); });
+    skipErrors([&] { ApplyBeginnerToolbar(); });
+}
+
+void MainForm::FileSave_Click() {
+    SavePage(DHTMLEdit1->CurrentDocumentPath().isEmpty());
+}
+
+void MainForm::FileSaveAs_Click() {
+    SavePage(true);
+}
+
+void MainForm::mnuFilePrint_Click() {
+    try {
+        DHTMLEdit1->PrintDocument(true);
+    } catch (...) {
+        skipErrors([&] {
+            MsgBox("Error occurred while printing document.", vb::vbCritical, QString(), this);
+        });
+    }
+}
+
+int32_t MainForm::PromptSaveChanges() {
+    bool dirty = true;
+    try {
+        dirty = DHTMLEdit1->IsDirty();
+    } catch (...) {
+        // A surface that cannot answer may hold changes: ask.
+        dirty = true;
+    }
+    if (!dirty)
+        return 0;
+    const int answer =
+        MsgBox("The current document has changed.\r\n\r\nDo you want to save changes?",
+               vb::vbYesNoCancel | vb::vbExclamation, QString(), this);
+    if (answer == vb::vbCancel)
+        return 2;
+    if (answer == vb::vbNo)
+        return 7;
+    return SavePage(DHTMLEdit1->CurrentDocumentPath().isEmpty()) ? 1 : 2;
+}
+
+bool MainForm::SavePage(bool askForName) {
+    BusyPointer busy;
+
+    // The save method; any failure before the file name is chosen is a save that did
+    // not happen.
+    try {
+        DisableEditingControls();
+        if (PublishLocalMode.isEmpty())
+            PublishLocalMode = GetSetting(AppKey, "Misc", "PublishLocal", "");
+        if (PublishLocalMode.isEmpty()) {
+            PublishPromptCancelled = false;
+            busy.pause();
+            frmPublishLocalPrompt prompt(this);
+            prompt.exec();
+            busy.resume();
+            if (PublishPromptCancelled)
+                return false;
+        } else if (PublishLocalMode != "Copy" && PublishLocalMode != "AbsolutePath") {
+            PublishLocalMode = "Copy";
+        }
+    } catch (...) {
+        return false;
+    }
+
+    QString path;
+    if (askForName) {
+        CFile file;
+        file.setFilter(SaveFilter);
+        file.setFilterIndex(2);
+        file.setOwner(this);
+        QString chosen;
+        busy.pause();
+        try {
+            chosen = file.GetFileNameForSave();
+        } catch (...) {
+            chosen.clear();
+        }
+        busy.resume();
+        if (chosen.isEmpty() || file.PathAndFilename().isEmpty())
+            return false;
+        path = file.PathAndFilename();
+    } else {
+        path = DHTMLEdit1->CurrentDocumentPath();
+    }
+
+    // From here every step's failure is kept for the report.
+    std::optional<PlatformError> failure;
+    auto step = [&](auto&& statement) {
+        try {
+            statement();
+            return true;
+        } catch (const PlatformError& e) {
+            if (!failure)
+                failure = e;
+        } catch (...) {
+            if (!failure)
+                failure = unexpected();
+        }
+        return false;
+    };
+
+    QString html;
+    const bool haveHtml = step([&] { html = DHTMLEdit1->DocumentHTML(); });
+    if (haveHtml && html.isEmpty()) {
+        // Nothing to write: the page is not safe on disk, so the save did not happen.
+        busy.pause();
+        skipErrors([&] {
+            MsgBox("An error occurred while saving your Web page.  Please contact " +
+                       SupportAddress + " for assistance.",
+                   vb::vbOKOnly, QString(), this);
+        });
+        return false;
+    }
+    if (haveHtml && PublishLocalMode == "Copy") {
+        QString rewritten = CopyLinkedFiles(html, "src=", path);
+        rewritten = CopyLinkedFiles(rewritten, "background=", path);
+        rewritten = CopyLinkedFiles(rewritten, "href=", path);
+        if (rewritten != html) {
+            // The user sees the rewritten references at once; the page counts as
+            // changed until the file holds them.
+            step([&] { DHTMLEdit1->setDocumentHTML(rewritten, true); });
+            html = rewritten;
+        }
+    }
+    // A failed write leaves the page as it is in the editor: reloading the old file
+    // would throw the user's changes away.
+    const bool written =
+        haveHtml && step([&] { PageFile::WritePage(path, html, DHTMLEdit1->CharacterSet()); });
+    if (written)
+        step([&] { DHTMLEdit1->LoadDocument(path); });
+    unsetCursor();
+
+    bool saved = true;
+    if (failure) {
+        saved = false;
+        busy.pause();
+        const int32_t code = failure->Number;
+        skipErrors([&] {
+            MsgBox("Error occurred while saving document: " + QString::number(code) + " " +
+                       SaveErrorReason(code) + ".",
+                   vb::vbCritical, QString(), this);
+        });
+    }
+    skipErrors([&] { ApplyBeginnerToolbar(); });
+    skipErrors([&] { UpdateCaption(); });
+    return saved;
+}
+
+void MainForm::BrowserPreview() {
+    auto textAfterDash = [this](qsizetype& dash) {
+        const QString title = windowTitle();
+        dash = title.indexOf('-');
+        return dash < 0 ? QString() : title.mid(dash + 1).trimmed();
+    };
+    qsizetype dash = -1;
+    QString path = textAfterDash(dash);
+    if (dash < 0) {
+        skipErrors([&] {
+            MsgBox("Please save the Web page in order to view it using a browser.", vb::vbOKOnly,
+                   QString(), this);
+        });
+        skipErrors([&] { FileSave_Click(); });
+        path = textAfterDash(dash);
+        if (dash < 0 || path.isEmpty())
+            return;
+    } else {
+        bool dirty = false;
+        skipErrors([&] { dirty = DHTMLEdit1->IsDirty(); });
+        if (dirty) {
+            BusyPointer busy;
+            const QString copy = folderOf(path) + PreviewFile;
+            // A copy that could not be written is not shown: an older one would
+            // pass for the page.
+            skipErrors([&] {
+                PageFile::WritePage(copy, DHTMLEdit1->DocumentHTML(), DHTMLEdit1->CharacterSet());
+                path = copy;
+            });
+        }
+    }
+    ShellOpen(this, path);
+}
+
+void MainForm::ShowSourceView() {
+    frmViewSource dialog(DHTMLEdit1, this);
+    dialog.exec();
+}
+
+void MainForm::ShowOptions() {
+    frmOptions dialog(this);
+    dialog.exec();
+}
