@@ -53,7 +53,9 @@ QIcon icon(const QString& name) {
     return QFileInfo::exists(file) ? QIcon(file) : QIcon();
 }
 
-QString iconName(const QString& key) { return key.toLower().remove(' '); }
+QString iconName(const QString& key) {
+    return key.toLower().remove(' ');
+}
 
 QAction* separator(QObject* parent, const QString& name) {
     auto* a = new QAction(parent);
@@ -125,10 +127,11 @@ void MainForm::createFileMenu() {
 void MainForm::createEditMenu() {
     Edit = menuBar()->addMenu("&Edit");
     Edit->setObjectName("Edit");
-    const QStringList captions = {"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste",
-                                  "Select &All", "-", "&Find...", "-", "&Snap To Grid"};
-    const QStringList keys = {"Ctrl+Z", "Ctrl+Y", "", "Ctrl+X", "Ctrl+C", "Ctrl+V",
-                              "Ctrl+A", "", "Ctrl+F", "", ""};
+    const QStringList captions = {"&Undo",        "&Redo",       "-", "Cu&t",     "&Copy",
+                                  "&Paste",       "Select &All", "-", "&Find...", "-",
+                                  "&Snap To Grid"};
+    const QStringList keys = {"Ctrl+Z", "Ctrl+Y", "",       "Ctrl+X", "Ctrl+C", "Ctrl+V",
+                              "Ctrl+A", "",       "Ctrl+F", "",       ""};
     for (int i = 0; i < captions.size(); ++i) {
         const QString name = QString("EditSub_%1").arg(i);
         QAction* a = captions[i] == "-" ? separator(Edit, name) : new QAction(captions[i], Edit);
@@ -148,8 +151,9 @@ void MainForm::createEditMenu() {
 void MainForm::createViewMenu() {
     View = menuBar()->addMenu("&View");
     View->setObjectName("View");
-    const QStringList captions = {"&Borders", "&Document Details", "&Source...", "-",
-                                  "Short&cut Bar", "Beginner &Toolbar", "-", "&Options..."};
+    const QStringList captions = {"&Borders", "&Document Details", "&Source...",
+                                  "-",        "Short&cut Bar",     "Beginner &Toolbar",
+                                  "-",        "&Options..."};
     for (int i = 0; i < captions.size(); ++i) {
         const QString name = QString("ViewSub_%1").arg(i);
         QAction* a = captions[i] == "-" ? separator(View, name) : new QAction(captions[i], View);
@@ -189,10 +193,10 @@ void MainForm::createInsertMenu() {
     mnuInsertForm = Insert->addMenu("&Form");
     mnuInsertForm->setObjectName("mnuInsertForm");
     mnuInsertForm->menuAction()->setObjectName("mnuInsertForm");
-    const QStringList formCaptions = {"Text &box",      "Text &area",        "&Dropdown menu",
-                                      "&Password box",  "&Checkbox",         "&Radio button",
-                                      "&Image",         "&Hidden field",     "&Submit button",
-                                      "&Reset button",  "&Button"};
+    const QStringList formCaptions = {"Text &box",     "Text &area",    "&Dropdown menu",
+                                      "&Password box", "&Checkbox",     "&Radio button",
+                                      "&Image",        "&Hidden field", "&Submit button",
+                                      "&Reset button", "&Button"};
     for (int i = 0; i < formCaptions.size(); ++i) {
         QAction* a = mnuInsertForm->addAction(formCaptions[i]);
         a->setObjectName(QString("mnuInsertFormItem_%1").arg(i));
@@ -230,10 +234,9 @@ void MainForm::createInsertMenu() {
     mnuTable->setObjectName("mnuTable");
     mnuTable->menuAction()->setObjectName("mnuTable");
     connect(mnuTable, &QMenu::aboutToShow, this, &MainForm::mnuTable_Click);
-    const QStringList tableCaptions = {"&Insert Table...", "-",           "Insert Row",
-                                       "Insert Column",    "Insert Cell", "-",
-                                       "Delete Rows",      "Delete Columns", "Delete Cells",
-                                       "-",                "Merge Cells", "Split Cell"};
+    const QStringList tableCaptions = {"&Insert Table...", "-", "Insert Row",  "Insert Column",
+                                       "Insert Cell",      "-", "Delete Rows", "Delete Columns",
+                                       "Delete Cells",     "-", "Merge Cells", "Split Cell"};
     for (int i = 0; i < tableCaptions.size(); ++i) {
         const QString name = QString("TableSub_%1").arg(i);
         QAction* a = tableCaptions[i] == "-" ? separator(mnuTable, name)
@@ -375,7 +378,7 @@ void MainForm::createToolbars() {
         Toolbar1Index << a;
     }
     for (const QString& key : QStringList{"Bold", "Italic", "Underline", "Numbers", "Bullets",
-                               "LeftJustify", "Center", "RightJustify"})
+                                          "LeftJustify", "Center", "RightJustify"})
         Toolbar1Buttons[key]->setCheckable(true);
     connect(FontCombo, &QComboBox::activated, this, &MainForm::FontCombo_Click);
     connect(FontSizeCombo, &QComboBox::activated, this, &MainForm::FontSizeCombo_Click);
@@ -486,8 +489,7 @@ void MainForm::createShortcutBar() {
         cmdCloseShortcutBar->setIcon(close);
     cmdCloseShortcutBar->resize(Twips::toPixels(200) + 2, Twips::toPixels(200) + 2);
     cmdCloseShortcutBar->move(0, 3);
-    connect(cmdCloseShortcutBar, &QToolButton::clicked, this,
-            &MainForm::cmdCloseShortcutBar_Click);
+    connect(cmdCloseShortcutBar, &QToolButton::clicked, this, &MainForm::cmdCloseShortcutBar_Click);
     cmdCloseShortcutBar->installEventFilter(this);
 
     SSListBar1 = new ListBar(picShortcutBar);
@@ -556,8 +558,8 @@ void MainForm::Form_Load(const QStringList& arguments) {
 
     skipErrors([&] { LoadShortcutBar(); });
 
-    fontNames = {"Times New Roman", "Arial", "Tahoma", "Courier", "Verdana", "Wingdings",
-                 "more..."};
+    fontNames = {"Times New Roman", "Arial",     "Tahoma", "Courier",
+                 "Verdana",         "Wingdings", "more..."};
     fontSizes = {"1", "2", "3", "4", "5", "6", "7"};
     FontCombo->addItems(fontNames);
     FontSizeCombo->addItems(fontSizes);
@@ -628,8 +630,7 @@ int MainForm::windowTop() const {
 }
 int MainForm::windowWidth() const {
     const QRect px = outerPixels(this);
-    return px.width() == givenPixels_.width() ? givenTwips_.width()
-                                              : Twips::fromPixels(px.width());
+    return px.width() == givenPixels_.width() ? givenTwips_.width() : Twips::fromPixels(px.width());
 }
 int MainForm::windowHeight() const {
     const QRect px = outerPixels(this);
@@ -659,7 +660,9 @@ void MainForm::showEvent(QShowEvent* event) {
     }
 }
 
-int MainForm::barWidth() const { return Twips::fromPixels(picShortcutBar->width()); }
+int MainForm::barWidth() const {
+    return Twips::fromPixels(picShortcutBar->width());
+}
 
 void MainForm::setBarWidth(int twips) {
     picShortcutBar->resize(qMax(1, Twips::toPixels(twips)), picShortcutBar->height());
@@ -719,7 +722,8 @@ void MainForm::picShortcutBar_Resize() {
     const MainLayout::Panel p =
         MainLayout::PanelParts(bar, Twips::fromPixels(picShortcutBar->height()), ListBarTop);
     lblShortcutBar->resize(qMax(0, Twips::toPixels(p.titleWidth)), lblShortcutBar->height());
-    SSListBar1->setGeometry(0, Twips::toPixels(ListBarTop), qMax(0, Twips::toPixels(p.listBarWidth)),
+    SSListBar1->setGeometry(0, Twips::toPixels(ListBarTop),
+                            qMax(0, Twips::toPixels(p.listBarWidth)),
                             qMax(0, Twips::toPixels(p.listBarHeight)));
     VSplitter2->setGeometry(Twips::toPixels(splitterLeft_), 0, VSplitter2->width(),
                             Twips::toPixels(p.splitterHeight));
@@ -761,7 +765,9 @@ void MainForm::cmdCloseShortcutBar_Click() {
     SetShortcutBarVisible(false);
 }
 
-void MainForm::cmdCloseShortcutBar_MouseUp() { DHTMLEdit1->setFocus(); }
+void MainForm::cmdCloseShortcutBar_MouseUp() {
+    DHTMLEdit1->setFocus();
+}
 
 void MainForm::SetShortcutBarVisible(bool show) {
     ViewSub[4]->setChecked(show);
@@ -863,7 +869,9 @@ void MainForm::mnuAbout_Click() {}
 
 // ---- closing ----------------------------------------------------------------------------
 
-void MainForm::FileExit_Click() { close(); }
+void MainForm::FileExit_Click() {
+    close();
+}
 
 void MainForm::closeEvent(QCloseEvent* event) {
     bool cancel = false;

@@ -2,15 +2,21 @@
 
 namespace MainLayout {
 
-int SurfaceLeft(int barWidth, bool barShown) { return barShown ? barWidth + 50 : 0; }
+int SurfaceLeft(int barWidth, bool barShown) {
+    return barShown ? barWidth + 50 : 0;
+}
 
 int SurfaceWidth(int windowWidth, int barWidth, bool barShown) {
     return barShown ? windowWidth - barWidth - 150 : windowWidth - 150;
 }
 
-int SurfaceHeight(int windowHeight) { return windowHeight - 1950; }
+int SurfaceHeight(int windowHeight) {
+    return windowHeight - 1950;
+}
 
-int SurfaceTop(bool beginner) { return beginner ? BeginnerSurfaceTop : StandardSurfaceTop; }
+int SurfaceTop(bool beginner) {
+    return beginner ? BeginnerSurfaceTop : StandardSurfaceTop;
+}
 
 QRect Surface(const Window& w) {
     return {SurfaceLeft(w.barWidth, w.barShown), SurfaceTop(w.beginner),
@@ -32,6 +38,8 @@ int WidthAfterDropOnSurface(int barWidth, int x, int windowWidth) {
     return width > windowWidth / 2.0 ? -1 : width;
 }
 
-int WidthAfterDropOnListBar(int x) { return x > 600 ? x : -1; }
+int WidthAfterDropOnListBar(int x) {
+    return x > 600 ? x : -1;
+}
 
 } // namespace MainLayout

@@ -26,17 +26,21 @@ int SurfaceTop(bool beginner);
 
 // Inside the shortcut bar's panel.
 struct Panel {
-    int titleWidth = 0;       // lblShortcutBar
-    int listBarWidth = 0;     // SSListBar1
-    int listBarHeight = 0;    // SSListBar1
-    int splitterHeight = 0;   // VSplitter2
-    int closeButtonLeft = 0;  // cmdCloseShortcutBar
+    int titleWidth = 0;      // lblShortcutBar
+    int listBarWidth = 0;    // SSListBar1
+    int listBarHeight = 0;   // SSListBar1
+    int splitterHeight = 0;  // VSplitter2
+    int closeButtonLeft = 0; // cmdCloseShortcutBar
 };
 Panel PanelParts(int barWidth, int panelHeight, int listBarTop);
 
 // The splitter's left edge: at start-up, and after the user dragged it.
-constexpr int SplitterLeftAtStart(int barWidth) { return barWidth - 40; }
-constexpr int SplitterLeftAfterDrag(int barWidth) { return barWidth - 50; }
+constexpr int SplitterLeftAtStart(int barWidth) {
+    return barWidth - 40;
+}
+constexpr int SplitterLeftAfterDrag(int barWidth) {
+    return barWidth - 50;
+}
 
 // The bar's new width when the splitter is dropped on the editing surface at x (in
 // the surface's coordinates), or -1 when the drop is ignored (wider than half the

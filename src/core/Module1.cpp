@@ -28,15 +28,21 @@ DHTMLEdit* requireEditor() {
 }
 } // namespace
 
-MainForm* Main() { return mainForm(); }
-void SetMain(MainForm* form) { mainForm() = form; }
+MainForm* Main() {
+    return mainForm();
+}
+void SetMain(MainForm* form) {
+    mainForm() = form;
+}
 
 DHTMLEdit* Editor() {
     if (editor())
         return editor();
     return mainForm() ? mainForm()->DHTMLEdit1 : nullptr;
 }
-void SetEditor(DHTMLEdit* e) { editor() = e; }
+void SetEditor(DHTMLEdit* e) {
+    editor() = e;
+}
 
 void SetShortcutBarVisible(bool show) {
     if (Main())
@@ -55,7 +61,9 @@ void UpdateCaption() {
         Main()->UpdateCaption();
 }
 
-QString SelectedText() { return requireEditor()->DOM().selection().createRange().Text(); }
+QString SelectedText() {
+    return requireEditor()->DOM().selection().createRange().Text();
+}
 
 void PasteAtSelection(const QString& html) {
     requireEditor()->DOM().selection().createRange().pasteHTML(html);
@@ -69,7 +77,9 @@ QString FormatAttribute(const QString& name, const QString& value) {
     return name.toLower() + QChar('"') + value + QChar('"');
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 int LeadingNumber(const QString& text, int bits) {
     // Blanks, tabs and line feeds inside a number are ignored, as whole-number

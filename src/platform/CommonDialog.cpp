@@ -76,9 +76,13 @@ bool CommonDialog::showFileDialog(QWidget* parent, bool save) {
     return true;
 }
 
-bool CommonDialog::ShowOpen(QWidget* parent) { return showFileDialog(parent, false); }
+bool CommonDialog::ShowOpen(QWidget* parent) {
+    return showFileDialog(parent, false);
+}
 
-bool CommonDialog::ShowSave(QWidget* parent) { return showFileDialog(parent, true); }
+bool CommonDialog::ShowSave(QWidget* parent) {
+    return showFileDialog(parent, true);
+}
 
 bool CommonDialog::ShowColor(QWidget* parent) {
     QColorDialog dialog(dialogParent(parent));

@@ -54,11 +54,10 @@ protected:
         return !isMainFrame || allowNavigation;
     }
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message,
-                                  int line, const QString& source) override {
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int line,
+                                  const QString& source) override {
         if (qEnvironmentVariableIsSet("TESSALY_DEBUG_SCRIPTS"))
-            qWarning("editor script: %s (%s:%d)", qPrintable(message), qPrintable(source),
-                     line);
+            qWarning("editor script: %s (%s:%d)", qPrintable(message), qPrintable(source), line);
     }
 };
 
@@ -83,11 +82,13 @@ QString editorScriptSource() {
 }
 
 QString jsonArguments(const QVariantList& args) {
-    return QString::fromUtf8(QJsonDocument(QJsonArray::fromVariantList(args)).toJson(
-        QJsonDocument::Compact));
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromVariantList(args)).toJson(QJsonDocument::Compact));
 }
 
-QString programFolderUrlPath() { return QCoreApplication::applicationDirPath() + "/"; }
+QString programFolderUrlPath() {
+    return QCoreApplication::applicationDirPath() + "/";
+}
 
 // The charset a page declares in a meta element, or "".
 QString declaredCharset(const QString& html) {
@@ -104,23 +105,29 @@ void refuseUneditable(const QString& path) {
     if (!f.open(QIODevice::ReadOnly))
         throw PlatformError(ErrorCode::AccessDenied, "Access denied");
     const QByteArray bytes = f.readAll();
-    // Markers are ASCII in every encoding a page is likely to use.
-    static const QRegularExpression serverScript(R"(<\?(?!xml\b)[\s\S]*?\?>|<%[\s\S]*?%>)",
-                                                 QRegularExpression::CaseInsensitiveOption);
+    // Markers are ASCII in every encoding a page is likely to use. A block of server
+    // script opens with "<?" (not an XML declaration) or "<%" and closes after it.
+    auto opensAndCloses = [&bytes](const QByteArray& open, const QByteArray& close) {
+        for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
+            if (open == "<?" && bytes.mid(at + 2, 3).toLower() == "xml")
+                continue;
+            return bytes.indexOf(close, at + open.size()) >= 0;
+        }
+        return false;
+    };
+    if (opensAndCloses("<?", "?>") || opensAndCloses("<%", "%>"))
+        throw PlatformError(ErrorCode::ServerScript, "Document is primarily server side script");
     static const QRegularExpression frameset(R"(<frameset\b)",
                                              QRegularExpression::CaseInsensitiveOption);
     const QString text = QString::fromLatin1(bytes);
-    if (serverScript.match(text).hasMatch())
-        throw PlatformError(ErrorCode::ServerScript, "Document is primarily server side script");
     if (frameset.match(text).hasMatch())
         throw PlatformError(ErrorCode::Frameset, "Document contains a frameset");
 }
 
 // The keys the web view would take as its own commands, and ours for them.
 int commandForKey(const QKeyEvent* e) {
-    const Qt::KeyboardModifiers mods =
-        e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier |
-                          Qt::MetaModifier);
+    const Qt::KeyboardModifiers mods = e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier |
+                                                         Qt::AltModifier | Qt::MetaModifier);
     if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && e->key() == Qt::Key_Z)
         return DECMD_REDO;
     if (mods != Qt::ControlModifier)
@@ -264,7 +271,9 @@ QVariantMap DHTMLEdit::viewOptions() const {
             {"div", useDiv_}};
 }
 
-void DHTMLEdit::attachEditor() { callEditor("attach", {viewOptions()}); }
+void DHTMLEdit::attachEditor() {
+    callEditor("attach", {viewOptions()});
+}
 
 void DHTMLEdit::afterLoad() {
     attachEditor();
@@ -281,13 +290,12 @@ QVariant DHTMLEdit::runScript(const QString& script) {
         QPointer<QEventLoop> loop;
     };
     auto state = std::make_shared<State>();
-    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                         [state](const QVariant& v) {
-                             state->result = v;
-                             state->done = true;
-                             if (state->loop)
-                                 state->loop->quit();
-                         });
+    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld, [state](const QVariant& v) {
+        state->result = v;
+        state->done = true;
+        if (state->loop)
+            state->loop->quit();
+    });
     if (!state->done) {
         QEventLoop loop;
         state->loop = &loop;
@@ -315,7 +323,8 @@ QVariant DHTMLEdit::callEditor(const QString& name, const QVariantList& args) {
         // give it back and attach again before the call.
         runScript(editorSource_);
         if (name != "attach")
-            runScript(QString("__tsly.attach(%1)").arg(jsonArguments({viewOptions()}).mid(1).chopped(1)));
+            runScript(
+                QString("__tsly.attach(%1)").arg(jsonArguments({viewOptions()}).mid(1).chopped(1)));
         answer = runScript(call);
     }
     const QVariantMap map = answer.toMap();
@@ -400,7 +409,7 @@ void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
     callEditor("write", {html, viewOptions()});
     sizeHint_ = html.size();
     const QString declared = declaredCharset(html);
-    charset_ = !declared.isEmpty()        ? declared
+    charset_ = !declared.isEmpty()         ? declared
                : !loadedCharset_.isEmpty() ? loadedCharset_
                                            : QStringLiteral("UTF-8");
     callEditor("setDirty", {markDirty});
@@ -408,9 +417,13 @@ void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
     post("complete");
 }
 
-bool DHTMLEdit::IsDirty() { return callEditor("isDirty").toBool(); }
+bool DHTMLEdit::IsDirty() {
+    return callEditor("isDirty").toBool();
+}
 
-HtmlDocument DHTMLEdit::DOM() { return HtmlDocument(this); }
+HtmlDocument DHTMLEdit::DOM() {
+    return HtmlDocument(this);
+}
 
 void DHTMLEdit::setShowBorders(bool on) {
     showBorders_ = on;
@@ -489,7 +502,9 @@ void DHTMLEdit::PrintDocument(bool prompt) {
         throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
 }
 
-void DHTMLEdit::Refresh() { view_->update(); }
+void DHTMLEdit::Refresh() {
+    view_->update();
+}
 
 void DHTMLEdit::post(const QString& event, const QVariantMap& data) {
     // A burst of display changes makes one event.

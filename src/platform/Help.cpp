@@ -22,9 +22,8 @@ int& shownTopic() {
 }
 
 QString helpFolder() {
-    const QString file = helpFile().isEmpty()
-                             ? QCoreApplication::applicationDirPath() + "/tessaly.hlp"
-                             : helpFile();
+    const QString file =
+        helpFile().isEmpty() ? QCoreApplication::applicationDirPath() + "/tessaly.hlp" : helpFile();
     return QFileInfo(QDir::fromNativeSeparators(file)).absolutePath() + "/help";
 }
 
@@ -67,8 +66,12 @@ protected:
 
 namespace Help {
 
-void SetHelpFile(const QString& path) { helpFile() = path; }
-QString HelpFile() { return helpFile(); }
+void SetHelpFile(const QString& path) {
+    helpFile() = path;
+}
+QString HelpFile() {
+    return helpFile();
+}
 
 void InstallF1Handler() {
     static F1Filter* filter = nullptr;
@@ -106,8 +109,12 @@ void ShowTopic(int topic) {
     window()->raise();
 }
 
-void SendF1(QWidget* widget) { ShowTopic(TopicOf(widget)); }
+void SendF1(QWidget* widget) {
+    ShowTopic(TopicOf(widget));
+}
 
-int ShownTopic() { return window() ? shownTopic() : -1; }
+int ShownTopic() {
+    return window() ? shownTopic() : -1;
+}
 
 } // namespace Help

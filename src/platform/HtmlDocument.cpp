@@ -2,13 +2,21 @@
 
 #include "platform/DHTMLEdit.h"
 
-QString TextRange::Text() const { return editor_->callEditor("selectionText").toString(); }
+QString TextRange::Text() const {
+    return editor_->callEditor("selectionText").toString();
+}
 
-void TextRange::pasteHTML(const QString& html) const { editor_->callEditor("pasteHTML", {html}); }
+void TextRange::pasteHTML(const QString& html) const {
+    editor_->callEditor("pasteHTML", {html});
+}
 
-QString Selection::type() const { return editor_->callEditor("selectionType").toString(); }
+QString Selection::type() const {
+    return editor_->callEditor("selectionType").toString();
+}
 
-void Selection::empty() const { editor_->callEditor("selectionEmpty"); }
+void Selection::empty() const {
+    editor_->callEditor("selectionEmpty");
+}
 
 void HtmlElement::insertAdjacentHTML(const QString& where, const QString& html) const {
     editor_->callEditor("insertAdjacentHTML", {which_, where, html});

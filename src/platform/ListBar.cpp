@@ -60,15 +60,16 @@ void ListBar::removeGroup(int position) {
     relayout();
 }
 
-int ListBar::groupCount() const { return int(groups_.size()); }
+int ListBar::groupCount() const {
+    return int(groups_.size());
+}
 
 QString ListBar::groupKey(int position) const {
     return position >= 1 && position <= groups_.size() ? groups_[position - 1].key : QString();
 }
 
 QString ListBar::groupCaption(int position) const {
-    return position >= 1 && position <= groups_.size() ? groups_[position - 1].caption
-                                                       : QString();
+    return position >= 1 && position <= groups_.size() ? groups_[position - 1].caption : QString();
 }
 
 void ListBar::setGroupView(int position, View view) {
@@ -120,7 +121,9 @@ ListBar::Item ListBar::item(int group, int position) const {
     return position >= 1 && position <= g.items.size() ? g.items[position - 1] : Item{};
 }
 
-int ListBar::currentGroup() const { return current_; }
+int ListBar::currentGroup() const {
+    return current_;
+}
 
 void ListBar::setCurrentGroup(int position) {
     if (position < 1 || position > groups_.size() || position == current_)

@@ -51,8 +51,7 @@ int MsgBox(const QString& prompt, int style, const QString& title, QWidget* pare
         return vb::vbCancel;
     default:
         // Closing a Yes/No/Cancel box with Escape or its close button answers Cancel.
-        return (style & 0x7) == vb::vbYesNoCancel || (style & 0x7) == vb::vbOKCancel
-                   ? vb::vbCancel
-                   : vb::vbOK;
+        return (style & 0x7) == vb::vbYesNoCancel || (style & 0x7) == vb::vbOKCancel ? vb::vbCancel
+                                                                                     : vb::vbOK;
     }
 }

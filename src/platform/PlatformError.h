@@ -10,8 +10,7 @@
 class PlatformError : public std::runtime_error {
 public:
     PlatformError(int32_t number, const QString& description)
-        : std::runtime_error(description.toStdString()), Number(number),
-          Description(description) {}
+        : std::runtime_error(description.toStdString()), Number(number), Description(description) {}
 
     int32_t Number;
     QString Description;

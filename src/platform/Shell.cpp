@@ -13,7 +13,9 @@ std::function<void(const QString&)>& handler() {
 
 namespace Shell {
 
-void SetOpenHandler(std::function<void(const QString&)> h) { handler() = std::move(h); }
+void SetOpenHandler(std::function<void(const QString&)> h) {
+    handler() = std::move(h);
+}
 
 void Open(QWidget* /*owner*/, const QString& target) {
     if (handler()) {

@@ -40,6 +40,8 @@ void Stop() {
     p.current.clear();
 }
 
-QString Playing() { return instance().current; }
+QString Playing() {
+    return instance().current;
+}
 
 } // namespace Sound

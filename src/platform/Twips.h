@@ -13,7 +13,9 @@ constexpr int PerPixel = 15;
 constexpr int toPixels(int twips) {
     return twips >= 0 ? (twips + PerPixel / 2) / PerPixel : -((-twips + PerPixel / 2) / PerPixel);
 }
-constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
+constexpr int fromPixels(int pixels) {
+    return pixels * PerPixel;
+}
 
 inline QRect toPixels(const QRect& twips) {
     return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),

@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -17,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
-#include <QAbstractButton>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -142,7 +142,7 @@ TEST_F(StartUp, StoredBarWidthAndStandardLayoutAndBorders) {
 TEST_F(StartUp, BeginnerLayoutDoesNotBringTheSeparatorBack) {
     start();
     EXPECT_TRUE(form->Toolbar1Index[14]->isVisible()); // never switched yet
-    form->ViewSub[5]->trigger(); // standard layout
+    form->ViewSub[5]->trigger();                       // standard layout
     EXPECT_EQ(setting(App, "Misc", "BeginnerToolbar"), "no");
     EXPECT_FALSE(form->Toolbar1Index[14]->isVisible());
     EXPECT_FALSE(form->Toolbar1Index[15]->isVisible());

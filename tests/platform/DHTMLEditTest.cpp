@@ -102,8 +102,8 @@ TEST_F(Surface, InsertAfterBodyStart) {
 }
 
 TEST_F(Surface, PageScriptsDoNotRun) {
-    const QString path = file("scripted.html",
-                              "<html><head><title>Original</title><script>document.title='Changed';"
+    const QString path =
+        file("scripted.html", "<html><head><title>Original</title><script>document.title='Changed';"
                               "document.cookie='a=b';</script></head><body onload=\"document.body."
                               "innerHTML='gone'\"><p>kept</p></body></html>");
     editor.LoadDocument(path);
@@ -144,6 +144,22 @@ TEST_F(Surface, DisplaysLeaveNoTraceInTheSource) {
     EXPECT_FALSE(editor.IsDirty());
 }
 
+TEST_F(Surface, DetailsMarkCommentsWithoutTouchingThePage) {
+    const QString page = "<html><head></head><body><p>a <!-- one --> b</p><!-- two -->"
+                         "<div>c</div></body></html>";
+    editor.setDocumentHTML(page);
+    auto marks = [&] {
+        return js(&editor, "getComputedStyle(document.body, '::after').content").toString();
+    };
+    EXPECT_FALSE(marks().contains("svg"));
+    editor.setShowDetails(true);
+    EXPECT_TRUE(waitUntil([&] { return marks().contains("data-marks%3D%222%22"); }))
+        << qPrintable(marks().left(200));
+    EXPECT_EQ(editor.DocumentHTML(), page);
+    editor.setShowDetails(false);
+    EXPECT_TRUE(waitUntil([&] { return !marks().contains("svg"); }));
+}
+
 TEST_F(Surface, UndoAndRedoAPaste) {
     editor.setDocumentHTML("<html><body><p id='p'>ab</p></body></html>");
     caretAtEnd(&editor, "#p");
@@ -152,6 +168,19 @@ TEST_F(Surface, UndoAndRedoAPaste) {
     editor.ExecCommand(DECMD_UNDO, OLECMDEXECOPT_DODEFAULT);
     EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\">ab</p>");
     editor.ExecCommand(DECMD_REDO, OLECMDEXECOPT_DODEFAULT);
+    EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\">ab<i>c</i></p>");
+}
+
+TEST_F(Surface, CtrlZInThePageUndoesOnce) {
+    editor.setDocumentHTML("<html><body><p id='p'>ab</p></body></html>");
+    caretAtEnd(&editor, "#p");
+    editor.DOM().selection().createRange().pasteHTML("<i>c</i>");
+    caretAtEnd(&editor, "#p");
+    editor.DOM().selection().createRange().pasteHTML("<u>d</u>");
+    editor.view()->setFocus();
+    QTest::keyClick(editor.view()->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(waitUntil([&] { return !bodyHTML(&editor).contains("<u>"); }));
+    pump(100);
     EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\">ab<i>c</i></p>");
 }
 
@@ -165,8 +194,9 @@ TEST_F(Surface, LoadRefusesWhatItCannotEdit) {
               ErrorCode::ServerScript);
     EXPECT_EQ(loadError(editor, file("f.html", "<html><frameset><frame src=a></frameset></html>")),
               ErrorCode::Frameset);
-    EXPECT_EQ(loadError(editor, file("x.html", "<?xml version=\"1.0\"?><html><body>ok</body></html>")),
-              0);
+    EXPECT_EQ(
+        loadError(editor, file("x.html", "<?xml version=\"1.0\"?><html><body>ok</body></html>")),
+        0);
 }
 
 TEST_F(Surface, LoadsEmptyBinaryAndLegacyFiles) {

@@ -26,7 +26,9 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-void pump(int ms) { QTest::qWait(ms); }
+void pump(int ms) {
+    QTest::qWait(ms);
+}
 
 namespace {
 struct Waiter {
@@ -72,7 +74,9 @@ void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs) {
     poller().start();
 }
 
-void clearModalWaiters() { waiters().clear(); }
+void clearModalWaiters() {
+    waiters().clear();
+}
 
 void answerMessageBox(QMessageBox::StandardButton button, QString* text) {
     whenModal([button, text](QWidget* w) {
@@ -90,7 +94,9 @@ void answerMessageBox(QMessageBox::StandardButton button, QString* text) {
     });
 }
 
-void acceptMessageBox(QString* text) { answerMessageBox(QMessageBox::Ok, text); }
+void acceptMessageBox(QString* text) {
+    answerMessageBox(QMessageBox::Ok, text);
+}
 
 void resetSettings() {
     QFile::remove(Settings::FileFor("TSLY"));
@@ -117,7 +123,9 @@ QByteArray readBytes(const QString& path) {
     return f.readAll();
 }
 
-QString readText(const QString& path) { return QString::fromUtf8(readBytes(path)); }
+QString readText(const QString& path) {
+    return QString::fromUtf8(readBytes(path));
+}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -125,9 +133,13 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
         f.write(bytes);
 }
 
-void writeText(const QString& path, const QString& text) { writeBytes(path, text.toUtf8()); }
+void writeText(const QString& path, const QString& text) {
+    writeBytes(path, text.toUtf8());
+}
 
-QVariant js(DHTMLEdit* editor, const QString& script) { return editor->runScript(script); }
+QVariant js(DHTMLEdit* editor, const QString& script) {
+    return editor->runScript(script);
+}
 
 static QString quoted(const QString& s) {
     return QString::fromUtf8(QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact))
@@ -193,6 +205,8 @@ QPoint centreOf(DHTMLEdit* editor, const QString& css) {
     return {r.value("x").toInt(), r.value("y").toInt()};
 }
 
-QString bodyHTML(DHTMLEdit* editor) { return js(editor, "document.body.innerHTML").toString(); }
+QString bodyHTML(DHTMLEdit* editor) {
+    return js(editor, "document.body.innerHTML").toString();
+}
 
 } // namespace TestSupport

@@ -2,6 +2,8 @@
 // the page's scripts (which never run while a page is edited), and shares the DOM.
 // Nothing here may leave a trace in the page's DOM: the border and detail displays are
 // adopted style sheets, which are not serialised.
+// Timers (setTimeout, setInterval, requestAnimationFrame) never fire in a page whose
+// scripts are off, this world included: defer work with microtasks (Promise.then).
 (function () {
   'use strict';
   if (window.__tsly) return;
@@ -30,6 +32,7 @@
     Promise.resolve().then(function () {
       T.pendingDisplay = false;
       T.notify('display');
+      if (T.options.details) T.comments.refresh();
     });
   };
 
@@ -115,7 +118,7 @@
     listen(document, 'mousedown', onMouseDown, true);
     listen(document, 'input', T.displayChanged);
     listen(document, 'keyup', T.displayChanged);
-    listen(window, 'scroll', function () { if (T.comments) T.comments.refresh(); });
+    listen(window, 'resize', function () { if (T.options.details) T.comments.refresh(); });
     // A page's own links, forms and drags never navigate away from the editor.
     listen(document, 'click', function (e) {
       if (e.target && e.target.closest && e.target.closest('a[href], form')) e.preventDefault();
@@ -128,6 +131,89 @@
     T.dirty = false;
     T.displayChanged();
     return true;
+  };
+
+  // ---- comment marks --------------------------------------------------------------
+  // Comments cannot be styled, so the detail display draws their marks in one picture
+  // that a pseudo-element of the body lays over the page (nothing enters the DOM).
+
+  function commentPoint(c) {
+    const rectOf = function (node, last) {
+      if (!node) return null;
+      let rects;
+      if (node.nodeType === Node.ELEMENT_NODE) rects = node.getClientRects();
+      else if (node.nodeType === Node.TEXT_NODE) {
+        const r = document.createRange();
+        r.selectNodeContents(node);
+        rects = r.getClientRects();
+      } else return null;
+      if (!rects.length) return null;
+      const b = last ? rects[rects.length - 1] : rects[0];
+      return last ? { x: b.right, y: b.top } : { x: b.left, y: b.top };
+    };
+    for (let n = c.previousSibling; n; n = n.previousSibling) {
+      const p = rectOf(n, true);
+      if (p) return p;
+    }
+    for (let n = c.nextSibling; n; n = n.nextSibling) {
+      const p = rectOf(n, false);
+      if (p) return p;
+    }
+    const parent = c.parentElement;
+    if (parent) {
+      const b = parent.getBoundingClientRect();
+      return { x: b.left, y: b.top };
+    }
+    return { x: 0, y: 0 };
+  }
+
+  T.comments = {
+    sheet: null,
+    scheduled: false,
+    refresh: function () {
+      if (this.scheduled) return;
+      this.scheduled = true;
+      const self = this;
+      // Timers never fire in a page whose scripts are off; microtasks do.
+      Promise.resolve().then(function () { self.scheduled = false; self.draw(); });
+    },
+    draw: function () {
+      if (!this.sheet) this.sheet = new CSSStyleSheet();
+      const sheets = Array.from(document.adoptedStyleSheets || []).filter((s) => s !== this.sheet);
+      if (!T.options.details || !document.body) {
+        document.adoptedStyleSheets = sheets;
+        return 0;
+      }
+      const body = document.body;
+      const positioned = getComputedStyle(body).position !== 'static';
+      const origin = positioned ? body.getBoundingClientRect() : { left: -scrollX, top: -scrollY };
+      const marks = [];
+      const walker = document.createTreeWalker(body, NodeFilter.SHOW_COMMENT);
+      let c;
+      while ((c = walker.nextNode())) {
+        const p = commentPoint(c);
+        const x = Math.max(0, Math.round(p.x - origin.left));
+        const y = Math.max(0, Math.round(p.y - origin.top));
+        marks.push('<g transform="translate(' + x + ',' + y + ')"><rect width="26" height="12"' +
+                   ' rx="2" fill="#e8f0ff" stroke="#3060a0"/><text x="3" y="9" font-size="9"' +
+                   ' font-family="sans-serif" fill="#3060a0">&lt;!--&gt;</text></g>');
+      }
+      this.count = marks.length;
+      if (!marks.length) {
+        document.adoptedStyleSheets = sheets;
+        return 0;
+      }
+      const w = Math.max(document.documentElement.scrollWidth, 1);
+      const h = Math.max(document.documentElement.scrollHeight, 1);
+      const svg = '<svg xmlns="http://www.w3.org/2000/svg" width="' + w + '" height="' + h +
+                  '" data-marks="' + marks.length + '">' + marks.join('') + '</svg>';
+      this.sheet.replaceSync('body::after { content: url("data:image/svg+xml,' +
+                             encodeURIComponent(svg) + '") !important; position: absolute !important;' +
+                             ' left: 0 !important; top: 0 !important; pointer-events: none !important;' +
+                             ' z-index: 2147483647 !important; display: block !important; }');
+      document.adoptedStyleSheets = sheets.concat([this.sheet]);
+      return marks.length;
+    },
   };
 
   // ---- the page as text ---------------------------------------------------------
