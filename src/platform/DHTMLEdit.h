@@ -32,6 +32,8 @@ public:
 
     QVariant ExecCommand(int commandId, int option, const QVariant& argument = {});
     int QueryStatus(int commandId);
+    // The statuses of several commands in one call to the page (a failed one is 0).
+    QList<int> QueryStatuses(const QList<int>& commandIds);
 
     // The menu the next ShowContextMenu shows: captions ("" is a separator) and states
     // (0 normal, 2 greyed), of equal length.
@@ -96,6 +98,8 @@ private:
     // Commands the surface runs natively instead of in the editing script.
     bool nativeCommand(int commandId, int option, const QVariant& argument, QVariant& result);
     bool nativeStatus(int commandId, int& status);
+    bool findWithDialog();
+    int findInPage(const QString& text, bool matchCase, bool backward);
     bool routeKey(QKeyEvent* event);
     void watchFocusProxy();
 

@@ -1,11 +1,221 @@
 #include "platform/DHTMLEdit.h"
 
-// Commands the surface runs with the platform's own services (the clipboard, the find
-// and font dialogs, parameter objects) rather than in the editing script.
+#include "platform/EditorClipboard.h"
+#include "platform/EditorPrompts.h"
+#include "platform/FindDialog.h"
+#include "platform/PlatformError.h"
 
-bool DHTMLEdit::nativeCommand(int /*commandId*/, int /*option*/, const QVariant& /*argument*/,
-                              QVariant& /*result*/) {
-    return false;
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEngineFindTextResult>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <memory>
+
+// Commands the surface runs with the platform's own services (the clipboard, the find
+// and font dialogs, the hyperlink prompt, parameter objects) rather than in the editing
+// script alone; the script still does the editing.
+
+namespace {
+
+void waitMs(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool DHTMLEdit::nativeStatus(int /*commandId*/, int& /*status*/) { return false; }
+PlatformError disabled(int commandId) {
+    return PlatformError(ErrorCode::Unexpected, QString("Command %1 is disabled").arg(commandId));
+}
+
+} // namespace
+
+bool DHTMLEdit::nativeCommand(int commandId, int option, const QVariant& argument,
+                              QVariant& result) {
+    auto script = [this, commandId, option](const QVariant& value) {
+        return callEditor("exec", {commandId, option, value});
+    };
+    switch (commandId) {
+    case DECMD_COPY:
+    case DECMD_CUT: {
+        const QVariantMap content = script({}).toMap();
+        if (content.isEmpty())
+            throw disabled(commandId);
+        EditorClipboard::Put(content.value("html").toString(), content.value("text").toString());
+        result = true;
+        return true;
+    }
+    case DECMD_PASTE: {
+        const QString markup = EditorClipboard::Markup();
+        if (markup.isEmpty())
+            throw disabled(commandId);
+        result = script(markup);
+        return true;
+    }
+    case DECMD_FINDTEXT:
+        result = findWithDialog();
+        return true;
+    case DECMD_FONT: {
+        if (QueryStatus(DECMD_FONT) < DECMDF_ENABLED)
+            throw disabled(commandId);
+        const QVariantMap now = callEditor("fontState").toMap();
+        EditorPrompts::FontChoice choice;
+        choice.name = now.value("name").toString();
+        choice.size = now.value("size").toInt();
+        choice.bold = now.value("bold").toBool();
+        choice.italic = now.value("italic").toBool();
+        choice.underline = now.value("underline").toBool();
+        choice.strike = now.value("strike").toBool();
+        if (!EditorPrompts::AskFont(window(), choice)) {
+            result = false;
+            return true;
+        }
+        result = script(QVariantMap{{"name", choice.name},
+                                    {"size", choice.size},
+                                    {"bold", choice.bold},
+                                    {"italic", choice.italic},
+                                    {"underline", choice.underline},
+                                    {"strike", choice.strike}});
+        return true;
+    }
+    case DECMD_HYPERLINK: {
+        QString address =
+            argument.userType() == QMetaType::QString ? argument.toString() : QString();
+        if (option != OLECMDEXECOPT_DONTPROMPTUSER || address.isEmpty()) {
+            if (QueryStatus(DECMD_HYPERLINK) < DECMDF_ENABLED)
+                throw disabled(commandId);
+            const QString current = callEditor("linkAddress").toString();
+            if (!EditorPrompts::AskLinkAddress(window(), current, address)) {
+                result = false;
+                return true;
+            }
+        }
+        result = script(address);
+        return true;
+    }
+    case DECMD_GETBLOCKFMTNAMES: {
+        auto* param = argument.value<DEGetBlockFmtNamesParam*>();
+        if (!param)
+            throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
+        param->Names = script({}).toStringList();
+        result = true;
+        return true;
+    }
+    case DECMD_INSERTTABLE: {
+        const DEInsertTableParam defaults;
+        const DEInsertTableParam* p = &defaults;
+        if (argument.isValid()) {
+            p = argument.value<DEInsertTableParam*>();
+            if (!p)
+                throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
+        }
+        result = script(QVariantMap{{"NumRows", p->NumRows},
+                                    {"NumCols", p->NumCols},
+                                    {"TableAttrs", p->TableAttrs},
+                                    {"CellAttrs", p->CellAttrs},
+                                    {"Caption", p->Caption}});
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool DHTMLEdit::nativeStatus(int commandId, int& status) {
+    if (commandId != DECMD_PASTE)
+        return false;
+    status = EditorClipboard::CanPaste() ? callEditor("status", {commandId}).toInt()
+                                         : int(DECMDF_DISABLED);
+    return true;
+}
+
+QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
+    QList<int> statuses(commandIds.size(), 0);
+    QVariantList scripted;
+    QList<int> where;
+    for (int i = 0; i < commandIds.size(); ++i) {
+        int status = 0;
+        bool native = false;
+        try {
+            native = nativeStatus(commandIds[i], status);
+        } catch (const PlatformError&) {
+            native = true;
+            status = 0;
+        }
+        if (native) {
+            statuses[i] = status;
+        } else {
+            scripted << commandIds[i];
+            where << i;
+        }
+    }
+    if (!scripted.isEmpty()) {
+        const QVariantList answers = callEditor("statuses", {QVariant(scripted)}).toList();
+        for (int j = 0; j < where.size(); ++j)
+            statuses[where[j]] = answers.value(j).toInt();
+    }
+    return statuses;
+}
+
+int DHTMLEdit::findInPage(const QString& text, bool matchCase, bool backward) {
+    QWebEnginePage::FindFlags flags;
+    if (matchCase)
+        flags |= QWebEnginePage::FindCaseSensitively;
+    if (backward)
+        flags |= QWebEnginePage::FindBackward;
+    struct State {
+        int matches = 0;
+        bool done = false;
+        QPointer<QEventLoop> loop;
+    };
+    auto state = std::make_shared<State>();
+    view_->page()->findText(text, flags, [state](const QWebEngineFindTextResult& found) {
+        state->matches = found.numberOfMatches();
+        state->done = true;
+        if (state->loop)
+            state->loop->quit();
+    });
+    if (!state->done) {
+        QEventLoop loop;
+        state->loop = &loop;
+        QTimer::singleShot(timeoutFor(sizeHint_), &loop, &QEventLoop::quit);
+        ++callDepth_;
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        --callDepth_;
+    }
+    if (!state->done)
+        throw PlatformError(ErrorCode::Timeout, "The page did not answer in time");
+    return state->matches;
+}
+
+bool DHTMLEdit::findWithDialog() {
+    bool started = false;
+    FindDialog dialog(
+        [this, &started](const QString& text, bool matchCase, bool backward) {
+            if (!started) {
+                callEditor("findBegin", {backward});
+                started = true;
+            }
+            return findInPage(text, matchCase, backward);
+        },
+        window());
+    dialog.exec();
+    if (!started)
+        return false;
+    // Ending the search makes its last match the selection, on the engine's own time.
+    view_->page()->findText(QString());
+    const bool found = dialog.foundAny();
+    bool selected = false;
+    const QDeadlineTimer deadline(1000);
+    while (found && !deadline.hasExpired()) {
+        selected = callEditor("findEnd", {false}).toBool();
+        if (selected)
+            break;
+        waitMs(10);
+    }
+    if (!selected)
+        callEditor("findEnd", {true});
+    return found;
+}

@@ -1,13 +1,454 @@
 // The editing commands, by their published identifiers. Each has a status() that
 // answers 0 (not supported), 1 (disabled), 3 (enabled), 7 (latched) or 11 (mixed) for
 // the current selection, and an exec(option, argument). Commands run inside one undo
-// step unless marked plain.
+// step unless marked plain. The clipboard, the find, font and hyperlink dialogs and the
+// parameter objects are the host's; it calls the commands here with what they gave.
 (function () {
   'use strict';
   const T = window.__tsly;
   const C = T.commands;
 
-  function enabledIf(test) { return test ? 3 : 1; }
+  const DISABLED = 1, ENABLED = 3, LATCHED = 7, MIXED = 11;
+  function enabledIf(test) { return test ? ENABLED : DISABLED; }
+
+  // ---- the selection as the commands see it ----------------------------------------
+
+  function inBody(node) {
+    const b = document.body;
+    return !!(b && node && (node === b || b.contains(node)));
+  }
+  T.inBody = inBody;
+
+  // The selection's range when it lies in the page's body, else null.
+  function range() {
+    const sel = getSelection();
+    if (!sel.rangeCount || !document.body) return null;
+    const r = sel.getRangeAt(0);
+    return inBody(r.commonAncestorContainer) ? r : null;
+  }
+  T.range = range;
+
+  function elementOf(node) {
+    if (!node) return null;
+    return node.nodeType === Node.ELEMENT_NODE ? node : node.parentElement;
+  }
+  T.elementOf = elementOf;
+
+  // The node a range boundary points at: the child after it inside an element, or the
+  // text node itself.
+  function boundaryNode(container, offset) {
+    if (container.nodeType === Node.ELEMENT_NODE && offset < container.childNodes.length) {
+      return container.childNodes[offset];
+    }
+    return container;
+  }
+  T.boundaryNode = boundaryNode;
+
+  // The element the caret is in, the selected element, or the element the selection
+  // starts in.
+  function focusElement() {
+    const el = T.selectedElement();
+    if (el) return el;
+    const r = range();
+    if (!r) return null;
+    return elementOf(r.collapsed ? r.startContainer : boundaryNode(r.startContainer, r.startOffset));
+  }
+  T.focusElement = focusElement;
+
+  // The text nodes the selection shows, each with a part that is not only blanks;
+  // null when there is no selection in the body. Scripts and styles hold no text.
+  function selectedTextNodes(r) {
+    const nodes = [];
+    const root = r.commonAncestorContainer;
+    const hasText = function (node) {
+      let s = node.data;
+      if (node === r.endContainer) s = s.slice(0, r.endOffset);
+      if (node === r.startContainer) s = s.slice(r.startOffset);
+      return /\S/.test(s);
+    };
+    const visible = function (node) {
+      const p = node.parentElement;
+      return p && !p.closest('script, style, noscript, title');
+    };
+    if (root.nodeType === Node.TEXT_NODE) {
+      if (hasText(root) && visible(root)) nodes.push(root);
+      return nodes;
+    }
+    const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
+    let n;
+    while ((n = walker.nextNode())) {
+      if (!r.intersectsNode(n)) continue;
+      if (hasText(n) && visible(n)) nodes.push(n);
+    }
+    return nodes;
+  }
+
+  // The distinct values read() gives for the selected text, at most two (two means
+  // mixed); null when there is no text context. A caret asks the engine, which knows
+  // the style the next typed character gets.
+  function textValues(read, caretValue) {
+    const r = range();
+    if (!r) return null;
+    const el = T.selectedElement();
+    if (r.collapsed && !el) return [caretValue()];
+    const values = [];
+    const seen = new Map();
+    const nodes = selectedTextNodes(r);
+    for (let i = 0; i < nodes.length && values.length < 2; i++) {
+      const p = nodes[i].parentElement;
+      let v = seen.get(p);
+      if (v === undefined) {
+        v = read(p);
+        seen.set(p, v);
+      }
+      if (values.indexOf(v) < 0) values.push(v);
+    }
+    return values;
+  }
+
+  function valuesStatus(values) {
+    if (!values || !values.length) return DISABLED;
+    return values.length > 1 ? MIXED : ENABLED;
+  }
+
+  // ---- fonts ----------------------------------------------------------------------
+
+  // The first family of a font-family value, without its quotes.
+  function firstFamily(value) {
+    let s = String(value || '').split(',')[0].trim();
+    if (s.length > 1 && (s[0] === '"' || s[0] === "'") && s[s.length - 1] === s[0]) {
+      s = s.slice(1, -1);
+    }
+    return s;
+  }
+  T.firstFamily = firstFamily;
+
+  // The HTML font sizes 1..7 in pixels; a pixel size gets the nearest, and text too
+  // small to see has none (0).
+  const SIZE_PX = [10, 13, 16, 18, 24, 32, 48];
+  function htmlSize(px) {
+    if (!(px >= 1)) return 0;
+    let best = 1, distance = Infinity;
+    SIZE_PX.forEach(function (p, i) {
+      const d = Math.abs(p - px);
+      if (d < distance) { distance = d; best = i + 1; }
+    });
+    return best;
+  }
+  T.htmlSize = htmlSize;
+
+  function fontNames() {
+    return textValues(function (el) { return firstFamily(getComputedStyle(el).fontFamily); },
+                      function () { return firstFamily(document.queryCommandValue('fontName')); });
+  }
+
+  function fontSizes() {
+    return textValues(function (el) { return htmlSize(parseFloat(getComputedStyle(el).fontSize)); },
+                      function () {
+                        const el = focusElement();
+                        if (el && !(parseFloat(getComputedStyle(el).fontSize) >= 1)) return 0;
+                        const v = parseInt(document.queryCommandValue('fontSize'), 10);
+                        return isNaN(v) ? 0 : v;
+                      });
+  }
+
+  function single(values, none) {
+    return values && values.length === 1 ? values[0] : none;
+  }
+
+  C[5013] = { // DECMD_GETFONTNAME
+    plain: true,
+    status: function () { return valuesStatus(fontNames()); },
+    exec: function () { return single(fontNames(), ''); },
+  };
+  C[5014] = { // DECMD_GETFONTSIZE
+    plain: true,
+    status: function () { return valuesStatus(fontSizes()); },
+    exec: function () { return single(fontSizes(), 0); },
+  };
+
+  // ---- the engine's own commands ----------------------------------------------------
+
+  function engineEnabled(name) {
+    if (!range()) return false;
+    try { return document.queryCommandEnabled(name); } catch (e) { return false; }
+  }
+
+  function engineCommand(name, latches, value) {
+    return {
+      status: function () {
+        if (!engineEnabled(name)) return DISABLED;
+        if (latches) {
+          try { if (document.queryCommandState(name)) return LATCHED; } catch (e) { }
+        }
+        return ENABLED;
+      },
+      exec: function (option, argument) {
+        return document.execCommand(name, false, value ? value(argument) : null);
+      },
+    };
+  }
+
+  C[5000] = engineCommand('bold', true);            // DECMD_BOLD
+  C[5023] = engineCommand('italic', true);          // DECMD_ITALIC
+  C[5048] = engineCommand('underline', true);       // DECMD_UNDERLINE
+  C[5030] = engineCommand('insertOrderedList', true);   // DECMD_ORDERLIST
+  C[5051] = engineCommand('insertUnorderedList', true); // DECMD_UNORDERLIST
+  C[5025] = engineCommand('justifyLeft', true);     // DECMD_JUSTIFYLEFT
+  C[5024] = engineCommand('justifyCenter', true);   // DECMD_JUSTIFYCENTER
+  C[5026] = engineCommand('justifyRight', true);    // DECMD_JUSTIFYRIGHT
+  C[5018] = engineCommand('indent', false);         // DECMD_INDENT
+
+  // Outdent has something to do only inside an indented block or a list.
+  C[5031] = engineCommand('outdent', false);        // DECMD_OUTDENT
+  C[5031].status = function () {
+    if (!engineEnabled('outdent')) return DISABLED;
+    const el = focusElement();
+    return enabledIf(el && el.closest('blockquote, li, ul, ol') &&
+                     inBody(el.closest('blockquote, li, ul, ol')));
+  };
+
+  function textArgument(argument) {
+    const s = argument === null || argument === undefined ? '' : String(argument);
+    if (!s) throw new Error('Invalid argument');
+    return s;
+  }
+
+  C[5046] = engineCommand('foreColor', false, textArgument);  // DECMD_SETFORECOLOR
+  C[5044] = engineCommand('fontName', false, textArgument);   // DECMD_SETFONTNAME
+  C[5045] = engineCommand('fontSize', false, function (argument) { // DECMD_SETFONTSIZE
+    const n = parseInt(argument, 10);
+    if (!(n >= 1 && n <= 7)) throw new Error('Invalid argument');
+    return String(n);
+  });
+
+  // ---- block formats ------------------------------------------------------------------
+
+  const BLOCK_FORMATS = [
+    ['Normal', 'div'], ['Formatted', 'pre'], ['Address', 'address'],
+    ['Heading 1', 'h1'], ['Heading 2', 'h2'], ['Heading 3', 'h3'],
+    ['Heading 4', 'h4'], ['Heading 5', 'h5'], ['Heading 6', 'h6'],
+    ['Numbered List', 'ol'], ['Bulleted List', 'ul'], ['Paragraph', 'p'],
+  ];
+  const NAME_OF_TAG = {};
+  BLOCK_FORMATS.forEach(function (f) { NAME_OF_TAG[f[1].toUpperCase()] = f[0]; });
+
+  // The name of the format of the block the caret is in: its nearest block of a known
+  // format, a list item by its list; anything else is "Normal".
+  function blockFormat() {
+    for (let el = focusElement(); el && el !== document.body; el = el.parentElement) {
+      if (el.tagName === 'LI') {
+        const list = el.parentElement;
+        return list && list.tagName === 'OL' ? 'Numbered List' : 'Bulleted List';
+      }
+      if (el.tagName === 'DIV' || el.tagName === 'P' || el.tagName === 'PRE' ||
+          el.tagName === 'ADDRESS' || /^H[1-6]$/.test(el.tagName)) {
+        return NAME_OF_TAG[el.tagName];
+      }
+      if (el.tagName === 'TD' || el.tagName === 'TH' || el.tagName === 'BLOCKQUOTE') break;
+    }
+    return 'Normal';
+  }
+
+  function blockContext() { return !!range() && !T.selectedElement(); }
+
+  C[5012] = { // DECMD_GETBLOCKFMTNAMES
+    plain: true,
+    exec: function () { return BLOCK_FORMATS.map(function (f) { return f[0]; }); },
+  };
+  C[5011] = { // DECMD_GETBLOCKFMT
+    plain: true,
+    status: function () { return enabledIf(blockContext()); },
+    exec: function () { return blockFormat(); },
+  };
+  C[5043] = { // DECMD_SETBLOCKFMT
+    status: function () { return enabledIf(blockContext()); },
+    exec: function (option, name) {
+      const format = BLOCK_FORMATS.filter(function (f) { return f[0] === String(name); })[0];
+      if (!format) throw new Error('Unknown block format ' + name);
+      const current = blockFormat();
+      if (current === format[0]) return true;
+      // A list item leaves its list before it takes another format.
+      if (current === 'Numbered List') document.execCommand('insertOrderedList');
+      if (current === 'Bulleted List') document.execCommand('insertUnorderedList');
+      if (format[1] === 'ol') return document.execCommand('insertOrderedList');
+      if (format[1] === 'ul') return document.execCommand('insertUnorderedList');
+      return document.execCommand('formatBlock', false, format[1]);
+    },
+  };
+
+  // ---- font dialog: applies what differs from the selection's font ----------------------
+
+  T.fontState = function () {
+    const state = function (name) {
+      try { return document.queryCommandState(name); } catch (e) { return false; }
+    };
+    return {
+      name: single(fontNames(), ''),
+      size: single(fontSizes(), 0),
+      bold: state('bold'),
+      italic: state('italic'),
+      underline: state('underline'),
+      strike: state('strikeThrough'),
+    };
+  };
+
+  C[5009] = { // DECMD_FONT
+    status: function () { return enabledIf(engineEnabled('fontName')); },
+    exec: function (option, choice) {
+      if (!choice || typeof choice !== 'object') throw new Error('Invalid argument');
+      const now = T.fontState();
+      if (choice.name && choice.name !== now.name) document.execCommand('fontName', false, String(choice.name));
+      const size = parseInt(choice.size, 10);
+      if (size >= 1 && size <= 7 && size !== now.size) document.execCommand('fontSize', false, String(size));
+      [['bold', 'bold'], ['italic', 'italic'], ['underline', 'underline'],
+       ['strike', 'strikeThrough']].forEach(function (p) {
+        if (p[0] in choice && !!choice[p[0]] !== now[p[0]]) document.execCommand(p[1]);
+      });
+      return true;
+    },
+  };
+
+  // ---- hyperlink ----------------------------------------------------------------------
+
+  function linkOf(el) {
+    const a = el && el.closest('a[href]');
+    return a && inBody(a) ? a : null;
+  }
+
+  // The address of the link the selection is in, or "".
+  T.linkAddress = function () {
+    const a = linkOf(focusElement());
+    return a ? a.getAttribute('href') : '';
+  };
+
+  function escapeText(s) {
+    return s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+  }
+
+  C[5016] = { // DECMD_HYPERLINK
+    status: function () { return enabledIf(!!range()); },
+    exec: function (option, argument) {
+      const address = textArgument(argument);
+      const el = T.selectedElement();
+      if (el) {
+        // A selected element becomes the link's content, or its link gets the address.
+        const a = linkOf(el);
+        if (a) {
+          a.setAttribute('href', address);
+        } else {
+          const link = document.createElement('a');
+          link.setAttribute('href', address);
+          el.parentNode.insertBefore(link, el);
+          link.appendChild(el);
+        }
+        T.selectElement(el);
+        return true;
+      }
+      const r = range();
+      if (r.collapsed) {
+        const a = linkOf(elementOf(r.startContainer));
+        if (a) { a.setAttribute('href', address); return true; }
+        const link = document.createElement('a');
+        link.setAttribute('href', address);
+        link.textContent = address;
+        T.insertMarkup(r, link.outerHTML);
+        return true;
+      }
+      return document.execCommand('createLink', false, address);
+    },
+  };
+
+  // ---- clipboard: the host puts the content on the real clipboard -------------------------
+
+  const INLINE_WRAPPERS = ['A', 'B', 'STRONG', 'I', 'EM', 'U', 'S', 'STRIKE', 'FONT', 'SPAN',
+                           'SUB', 'SUP', 'BIG', 'SMALL', 'CODE', 'TT'];
+
+  // The selection as markup and text; text inside one formatted run keeps its format.
+  function selectionContent() {
+    const el = T.selectedElement();
+    if (el) return { html: el.outerHTML, text: el.innerText || '' };
+    const r = range();
+    if (!r || r.collapsed) return null;
+    let node = r.cloneContents();
+    for (let p = elementOf(r.commonAncestorContainer); p && p !== document.body &&
+         INLINE_WRAPPERS.indexOf(p.tagName) >= 0; p = p.parentElement) {
+      const wrapper = p.cloneNode(false);
+      wrapper.appendChild(node);
+      node = wrapper;
+    }
+    const box = document.createElement('div');
+    box.appendChild(node);
+    return { html: box.innerHTML, text: getSelection().toString() };
+  }
+
+  function hasSelection() {
+    if (T.selectedElement()) return true;
+    const r = range();
+    return !!r && !r.collapsed;
+  }
+
+  C[5002] = { // DECMD_COPY
+    plain: true,
+    status: function () { return enabledIf(hasSelection()); },
+    exec: function () { return selectionContent(); },
+  };
+  C[5003] = { // DECMD_CUT
+    status: function () { return enabledIf(hasSelection()); },
+    exec: function () {
+      const content = selectionContent();
+      const el = T.selectedElement();
+      if (el) {
+        const r = document.createRange();
+        r.selectNode(el);
+        T.insertMarkup(r, '');
+      } else if (!document.execCommand('delete')) {
+        range().deleteContents();
+      }
+      return content;
+    },
+  };
+  C[5032] = { // DECMD_PASTE (the host answers the status from the clipboard)
+    status: function () { return enabledIf(!!document.body); },
+    exec: function (option, html) {
+      T.insertMarkup(T.insertionRange(), String(html === null || html === undefined ? '' : html));
+      return true;
+    },
+  };
+
+  // ---- find: the host's search selects the match; these keep the caret meanwhile -----------
+
+  let findStart = null;
+  // Called before a search starts: it begins after the selection (or before it,
+  // searching backwards), so a selected match is not found again.
+  T.findBegin = function (backward) {
+    const r = range();
+    findStart = null;
+    if (r) {
+      findStart = r.cloneRange();
+      findStart.collapse(!!backward);
+      const sel = getSelection();
+      sel.removeAllRanges();
+      sel.addRange(findStart.cloneRange());
+    }
+    T.control = null;
+    return true;
+  };
+  // Called after the search ended: whether the page has a selection again; restore puts
+  // the caret back where the search began.
+  T.findEnd = function (restore) {
+    const sel = getSelection();
+    if (restore && findStart && (!sel.rangeCount || !range())) {
+      sel.removeAllRanges();
+      sel.addRange(findStart);
+    }
+    T.displayChanged();
+    return !!range();
+  };
+
+  C[5008] = { plain: true, status: function () { return ENABLED; } }; // DECMD_FINDTEXT
+
+  // ---- undo, redo, select all ------------------------------------------------------------
 
   C[5049] = { // DECMD_UNDO
     plain: true,
@@ -21,7 +462,7 @@
   };
   C[5035] = { // DECMD_SELECTALL
     plain: true,
-    status: function () { return 3; },
+    status: function () { return enabledIf(!!document.body); },
     exec: function () {
       T.control = null;
       const r = document.createRange();
