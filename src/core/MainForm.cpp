@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -416,6 +417,11 @@ void MainForm::createToolbars() {
     // The beginner toolbar: large buttons with captions.
     Toolbar3 = makeBar("Toolbar3", BeginnerBarHeight);
     Toolbar3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Caption and picture must fit the band above the formatting toolbar.
+    Toolbar3->setContentsMargins(0, 0, 0, 0);
+    Toolbar3->layout()->setContentsMargins(0, 0, 0, 0);
+    Toolbar3->setStyleSheet("QToolBar { padding: 0px; spacing: 0px; border: 0px; }"
+                            "QToolButton { padding: 0px 2px; margin: 0px; font-size: 8pt; }");
     struct Beginner {
         QString key;
         QString caption;
