@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace DialogParts {
@@ -46,8 +48,7 @@ HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& hea
 
 void SizeHeadingBand(const HeadingBand& band, int formWidthTwips) {
     band.lblHeadingBkg->resize(Twips::toPixels(formWidthTwips), band.lblHeadingBkg->height());
-    band.lblSubHeading->resize(Twips::toPixels(formWidthTwips - 600),
-                               band.lblSubHeading->height());
+    band.lblSubHeading->resize(Twips::toPixels(formWidthTwips - 600), band.lblSubHeading->height());
 }
 
 void SetFormSize(QWidget* form, int widthTwips, int heightTwips) {
@@ -73,6 +74,29 @@ QToolButton* HelpButton(QWidget* form, const QString& name, const QString& tip) 
     QToolButton* button = PictureButton(form, name, "help", tip, "?");
     QObject::connect(button, &QToolButton::clicked, form, [form] { Help::SendF1(form); });
     return button;
+}
+
+QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min, int max) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(name);
+    spin->setRange(min, max);
+    spin->setFocusPolicy(Qt::NoFocus);
+    // Only the arrows show: the number stands in the buddy.
+    spin->setFixedWidth(18);
+    if (QLineEdit* own = spin->findChild<QLineEdit*>())
+        own->setVisible(false);
+    // The arrows start from the number the buddy holds.
+    auto follow = [spin](const QString& text) {
+        bool ok = false;
+        const int v = text.trimmed().toInt(&ok);
+        const QSignalBlocker quiet(spin);
+        spin->setValue(ok ? v : spin->minimum());
+    };
+    follow(buddy->text());
+    QObject::connect(buddy, &QLineEdit::textChanged, spin, follow);
+    QObject::connect(spin, &QSpinBox::valueChanged, buddy,
+                     [buddy](int v) { buddy->setText(QString::number(v)); });
+    return spin;
 }
 
 } // namespace DialogParts

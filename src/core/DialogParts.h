@@ -4,6 +4,8 @@
 #include <QString>
 
 class QDialog;
+class QLineEdit;
+class QSpinBox;
 class QToolButton;
 class QWidget;
 
@@ -34,6 +36,10 @@ QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& 
 // The help button of a dialog: it sends F1 to the dialog.
 QToolButton* HelpButton(QWidget* form, const QString& name,
                         const QString& tip = QStringLiteral("Click here for help..."));
+
+// The up-down spinner of a text box: its arrows step the number in buddy by one
+// within min..max; what is typed into buddy is not limited by it.
+QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min, int max);
 
 } // namespace DialogParts
 

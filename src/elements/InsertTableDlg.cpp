@@ -1,0 +1,274 @@
+#include "elements/InsertTableDlg.h"
+
+#include "core/CColor.h"
+#include "core/MainForm.h"
+#include "core/Module1.h"
+#include "elements/ElementMarkup.h"
+#include "platform/DHTMLEdit.h"
+#include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using ElementMarkup::CountCheck;
+
+namespace {
+constexpr int FormWidth = 7755;
+constexpr int FormHeight = 6390;
+constexpr int BandHeight = 855;
+
+QLabel* label(const QString& text, const QString& name, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLineEdit* textBox(const QString& name, QWidget* parent) {
+    auto* t = new QLineEdit(parent);
+    t->setObjectName(name);
+    return t;
+}
+
+ClickLabel* colorLabel(const QString& name, QWidget* parent) {
+    auto* l = new ClickLabel("Click to Select Color", parent);
+    l->setObjectName(name);
+    l->setToolTip("Click here to select a color");
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+const QString InvisibleBordersQuestion = QStringLiteral(
+    "The table you are creating is borderless and you will not be able to see the borders "
+    "while editing in Tessaly.\r\n\r\nInvisible borders allow you to see the outline of the "
+    "table while editing it, but not when viewing your Web page in a Web browser.  Do you "
+    "wish to enable invisible borders?");
+} // namespace
+
+InsertTableDlg::InsertTableDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName("InsertTableDlg");
+    setWindowTitle(QString());
+
+    auto* frame = new QGroupBox("Attributes", this);
+    frame->setObjectName("Frame1");
+    auto* grid = new QGridLayout(frame);
+    int row = 0;
+
+    Rows = textBox("Rows", frame);
+    UpDown9 = DialogParts::UpDown(frame, "UpDown9", Rows, 1, 500);
+    grid->addWidget(label("Number of rows:", "RowLabel", frame), row, 0);
+    grid->addWidget(Rows, row, 1);
+    grid->addWidget(UpDown9, row++, 2);
+
+    Cols = textBox("Cols", frame);
+    UpDown1 = DialogParts::UpDown(frame, "UpDown1", Cols, 1, 500);
+    grid->addWidget(label("Number of columns:", "ColLabel", frame), row, 0);
+    grid->addWidget(Cols, row, 1);
+    grid->addWidget(UpDown1, row++, 2);
+
+    chkBorder = new QCheckBox("Border", frame);
+    chkBorder->setObjectName("chkBorder");
+    chkBorder->setLayoutDirection(Qt::RightToLeft); // the caption on the left of the box
+    grid->addWidget(chkBorder, row++, 0, Qt::AlignLeft);
+
+    txtBorderSize = textBox("txtBorderSize", frame);
+    UpDown3 = DialogParts::UpDown(frame, "UpDown3", txtBorderSize, 0, 20);
+    Label26 = label("Border Size:", "Label26", frame);
+    grid->addWidget(Label26, row, 0);
+    grid->addWidget(txtBorderSize, row, 1);
+    grid->addWidget(UpDown3, row++, 2);
+
+    Label3 = label("Border Color:", "Label3", frame);
+    lblBorderColor = colorLabel("lblBorderColor", frame);
+    grid->addWidget(Label3, row, 0);
+    grid->addWidget(lblBorderColor, row++, 1);
+
+    txtCellspacing = textBox("txtCellspacing", frame);
+    UpDown4 = DialogParts::UpDown(frame, "UpDown4", txtCellspacing, 0, 30);
+    grid->addWidget(label("Cell Spacing:", "Label28", frame), row, 0);
+    grid->addWidget(txtCellspacing, row, 1);
+    grid->addWidget(UpDown4, row++, 2);
+
+    txtCellpadding = textBox("txtCellpadding", frame);
+    UpDown5 = DialogParts::UpDown(frame, "UpDown5", txtCellpadding, 0, 30);
+    grid->addWidget(label("Cell Padding:", "Label27", frame), row, 0);
+    grid->addWidget(txtCellpadding, row, 1);
+    grid->addWidget(UpDown5, row++, 2);
+
+    txtWidth = textBox("txtWidth", frame);
+    grid->addWidget(label("Table Width:", "Label1", frame), row, 0);
+    grid->addWidget(txtWidth, row, 1);
+    grid->addWidget(label("(in pixels or percentage of browser width)", "Label2", frame), row++, 3);
+
+    lblBGColor = colorLabel("lblBGColor", frame);
+    grid->addWidget(label("Background Color:", "Label6", frame), row, 0);
+    grid->addWidget(lblBGColor, row++, 1);
+
+    TableCaption = textBox("TableCaption", frame);
+    grid->addWidget(label("Caption:", "CaptionLabel", frame), row, 0);
+    grid->addWidget(TableCaption, row++, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(3);
+
+    OkCmd = new QPushButton("OK", this);
+    OkCmd->setObjectName("OkCmd");
+    OkCmd->setDefault(true);
+    CancelCmd = new QPushButton("Cancel", this);
+    CancelCmd->setObjectName("CancelCmd");
+    CancelCmd->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkCmd);
+    buttons->addWidget(CancelCmd);
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
+    main->addWidget(frame);
+    main->addLayout(buttons);
+
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{txtBorderSize, UpDown3, lblBorderColor, Label26, Label3})
+        w->setEnabled(false);
+
+    connect(chkBorder, &QCheckBox::clicked, this, &InsertTableDlg::chkBorder_Click);
+    connect(lblBGColor, &ClickLabel::clicked, this, &InsertTableDlg::lblBGColor_Click);
+    connect(lblBorderColor, &ClickLabel::clicked, this, &InsertTableDlg::lblBorderColor_Click);
+    connect(OkCmd, &QPushButton::clicked, this, &InsertTableDlg::OkCmd_Click);
+    connect(CancelCmd, &QPushButton::clicked, this, &InsertTableDlg::CancelCmd_Click);
+
+    // Form_Load
+    DialogParts::SetFormSize(this, FormWidth, FormHeight);
+    band_ = DialogParts::AddHeadingBand(
+        this, FormWidth, "Create a Table",
+        "Set the properties below to create a table for your Web page.", BandHeight);
+    TableBGColor.clear();
+    TableBorderColor.clear();
+    TableParam = DEInsertTableParam();
+    Rows->setText(QString::number(TableParam.NumRows));
+    Cols->setText(QString::number(TableParam.NumCols));
+    TableCaption->setText(TableParam.Caption);
+    txtBorderSize->setText("0");
+    txtCellspacing->setText("0");
+    txtCellpadding->setText("2");
+    txtWidth->setText("75%");
+    Rows->setFocus();
+}
+
+void InsertTableDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void InsertTableDlg::chkBorder_Click() {
+    const bool on = chkBorder->isChecked();
+    if (on && txtBorderSize->text() == "0")
+        txtBorderSize->setText("1");
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{txtBorderSize, UpDown3, lblBorderColor, Label26, Label3})
+        w->setEnabled(on);
+}
+
+void InsertTableDlg::pickColor(ClickLabel* label, QString& value) {
+    try {
+        CColor color;
+        color.SelectColor(this);
+        if (Module1::ColorDialogCancelled)
+            return;
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, CColor::ToQColor(color.ColorInt));
+        label->setPalette(p);
+        label->setText(QString());
+        value = "#" + CColor::ConvertToRGBHex(color.ColorInt);
+    } catch (const PlatformError& e) {
+        MsgBox("Error: " + QString::number(e.Number) + "   " + e.Description);
+    } catch (const std::exception& e) {
+        MsgBox("Error: " + QString::number(ErrorCode::Unexpected) + "   " +
+               QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void InsertTableDlg::lblBGColor_Click() {
+    pickColor(lblBGColor, TableBGColor);
+}
+
+void InsertTableDlg::lblBorderColor_Click() {
+    pickColor(lblBorderColor, TableBorderColor);
+}
+
+void InsertTableDlg::offerInvisibleBorders() {
+    MainForm* main = Module1::Main();
+    if (!main || main->ViewSub.isEmpty() || main->ViewSub[0]->isChecked())
+        return;
+    if (MsgBox(InvisibleBordersQuestion, vb::vbYesNo, QString(), this) != vb::vbYes)
+        return;
+    skipErrors([&] {
+        if (DHTMLEdit* editor = Module1::Editor())
+            editor->setShowBorders(true);
+    });
+    main->ViewSub[0]->setChecked(true);
+}
+
+void InsertTableDlg::OkCmd_Click() {
+    const ElementMarkup::TableCount rows = ElementMarkup::CheckTableCount(Rows->text());
+    if (rows.check == CountCheck::NotPositive) {
+        MsgBox("Please specify a positive integer for the number of table rows.", vb::vbCritical,
+               QString(), this);
+        return;
+    }
+    if (rows.check == CountCheck::TooMany) {
+        MsgBox("Please specify no more than 1000 table rows.", vb::vbCritical, QString(), this);
+        return;
+    }
+    const ElementMarkup::TableCount cols = ElementMarkup::CheckTableCount(Cols->text());
+    if (cols.check == CountCheck::NotPositive) {
+        MsgBox("Please specify a positive integer for the number of table columns.", vb::vbCritical,
+               QString(), this);
+        return;
+    }
+    if (cols.check == CountCheck::TooMany) {
+        MsgBox("Please specify no more than 1000 table columns.", vb::vbCritical, QString(), this);
+        return;
+    }
+    TableParam.NumRows = rows.value;
+    TableParam.NumCols = cols.value;
+
+    ElementMarkup::TableChoices c;
+    c.border = chkBorder->isChecked();
+    c.borderSize = txtBorderSize->text();
+    c.borderColor = TableBorderColor;
+    c.cellSpacing = txtCellspacing->text();
+    c.cellPadding = txtCellpadding->text();
+    c.width = txtWidth->text();
+    c.bgColor = TableBGColor;
+    if (!c.border)
+        skipErrors([&] { offerInvisibleBorders(); });
+    TableParam.TableAttrs = ElementMarkup::BuildTableAttrs(c);
+    if (!TableCaption->text().isEmpty())
+        TableParam.Caption = TableCaption->text();
+
+    skipErrors([&] {
+        if (DHTMLEdit* editor = Module1::Editor())
+            editor->ExecCommand(DECMD_INSERTTABLE, OLECMDEXECOPT_DONTPROMPTUSER,
+                                QVariant::fromValue(&TableParam));
+    });
+    accept();
+}
+
+void InsertTableDlg::CancelCmd_Click() {
+    reject();
+}
