@@ -99,7 +99,6 @@ private:
     bool nativeCommand(int commandId, int option, const QVariant& argument, QVariant& result);
     bool nativeStatus(int commandId, int& status);
     bool findWithDialog();
-    int findInPage(const QString& text, bool matchCase, bool backward);
     bool routeKey(QKeyEvent* event);
     void watchFocusProxy();
 

@@ -5,26 +5,11 @@
 #include "platform/FindDialog.h"
 #include "platform/PlatformError.h"
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QPointer>
-#include <QTimer>
-#include <QWebEngineFindTextResult>
-#include <QWebEnginePage>
-#include <QWebEngineView>
-#include <memory>
-
 // Commands the surface runs with the platform's own services (the clipboard, the find
 // and font dialogs, the hyperlink prompt, parameter objects) rather than in the editing
 // script alone; the script still does the editing.
 
 namespace {
-
-void waitMs(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
 
 PlatformError disabled(int commandId) {
     return PlatformError(ErrorCode::Unexpected, QString("Command %1 is disabled").arg(commandId));
@@ -159,63 +144,14 @@ QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
     return statuses;
 }
 
-int DHTMLEdit::findInPage(const QString& text, bool matchCase, bool backward) {
-    QWebEnginePage::FindFlags flags;
-    if (matchCase)
-        flags |= QWebEnginePage::FindCaseSensitively;
-    if (backward)
-        flags |= QWebEnginePage::FindBackward;
-    struct State {
-        int matches = 0;
-        bool done = false;
-        QPointer<QEventLoop> loop;
-    };
-    auto state = std::make_shared<State>();
-    view_->page()->findText(text, flags, [state](const QWebEngineFindTextResult& found) {
-        state->matches = found.numberOfMatches();
-        state->done = true;
-        if (state->loop)
-            state->loop->quit();
-    });
-    if (!state->done) {
-        QEventLoop loop;
-        state->loop = &loop;
-        QTimer::singleShot(timeoutFor(sizeHint_), &loop, &QEventLoop::quit);
-        ++callDepth_;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        --callDepth_;
-    }
-    if (!state->done)
-        throw PlatformError(ErrorCode::Timeout, "The page did not answer in time");
-    return state->matches;
-}
-
 bool DHTMLEdit::findWithDialog() {
-    bool started = false;
+    // The engine's own search in our script's world: it selects the match at once, so
+    // the next search goes on from it and a command after the dialog acts on it.
     FindDialog dialog(
-        [this, &started](const QString& text, bool matchCase, bool backward) {
-            if (!started) {
-                callEditor("findBegin", {backward});
-                started = true;
-            }
-            return findInPage(text, matchCase, backward);
+        [this](const QString& text, bool matchCase, bool backward) {
+            return callEditor("find", {text, matchCase, backward}).toBool();
         },
         window());
     dialog.exec();
-    if (!started)
-        return false;
-    // Ending the search makes its last match the selection, on the engine's own time.
-    view_->page()->findText(QString());
-    const bool found = dialog.foundAny();
-    bool selected = false;
-    const QDeadlineTimer deadline(1000);
-    while (found && !deadline.hasExpired()) {
-        selected = callEditor("findEnd", {false}).toBool();
-        if (selected)
-            break;
-        waitMs(10);
-    }
-    if (!selected)
-        callEditor("findEnd", {true});
-    return found;
+    return dialog.foundAny();
 }

@@ -1,5 +1,6 @@
 #include "platform/EditorPrompts.h"
 
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
 
@@ -26,12 +27,16 @@ bool AskFont(QWidget* parent, FontChoice& choice) {
     QFontDialog dialog(parent);
     dialog.setObjectName("FontDialog");
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    QFont font = dialog.currentFont();
-    if (!choice.name.isEmpty())
-        font.setFamilies({choice.name});
-    font.setPointSize(PointsForHtmlSize(choice.size > 0 ? choice.size : 3));
+    QFont font(choice.name.isEmpty() ? dialog.currentFont().family() : choice.name);
+    const int points = PointsForHtmlSize(choice.size > 0 ? choice.size : 3);
+    font.setPointSize(points);
     font.setBold(choice.bold);
     font.setItalic(choice.italic);
+    // The dialog picks a face by its style name: name the family's face that is bold
+    // and italic exactly as the text is, or it may show another one.
+    const QString face = FaceFor(font.family(), choice.bold, choice.italic);
+    if (!face.isEmpty())
+        font.setStyleName(face);
     font.setUnderline(choice.underline);
     font.setStrikeOut(choice.strike);
     dialog.setCurrentFont(font);
@@ -45,6 +50,21 @@ bool AskFont(QWidget* parent, FontChoice& choice) {
     choice.underline = chosen.underline();
     choice.strike = chosen.strikeOut();
     return true;
+}
+
+QString FaceFor(const QString& family, bool bold, bool italic) {
+    // A face of normal width first (a condensed one is bold and italic alike).
+    const QStringList styles = QFontDatabase::styles(family);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const QString& style : styles) {
+            const QFont face = QFontDatabase::font(family, style, 12);
+            if (face.bold() == bold && face.italic() == italic &&
+                (pass == 1 || face.stretch() == QFont::AnyStretch ||
+                 face.stretch() == QFont::Unstretched))
+                return style;
+        }
+    }
+    return {};
 }
 
 int PointsForHtmlSize(int size) {

@@ -24,6 +24,10 @@ struct FontChoice {
 // The font dialog, starting from choice and filling it; false when cancelled.
 bool AskFont(QWidget* parent, FontChoice& choice);
 
+// The name of the face of family that is bold and italic as asked, of normal width
+// when it has one; "" when it has none.
+QString FaceFor(const QString& family, bool bold, bool italic);
+
 // HTML font sizes and the point sizes a font dialog offers: 1..7 as 8, 10, 12, 14, 18,
 // 24, 36 points; a point size gets the smallest HTML size at least as large.
 int PointsForHtmlSize(int size);

@@ -68,13 +68,13 @@ void FindDialog::cmdFindNext_Click() {
     const QString text = txtFindWhat->text();
     if (text.isEmpty())
         return;
-    int matches = 0;
+    bool found = false;
     try {
-        matches = finder_(text, chkMatchCase->isChecked(), optUp->isChecked());
+        found = finder_(text, chkMatchCase->isChecked(), optUp->isChecked());
     } catch (const PlatformError&) {
-        matches = 0;
+        found = false;
     }
-    if (matches > 0) {
+    if (found) {
         foundAny_ = true;
         return;
     }

@@ -14,9 +14,9 @@ class QRadioButton;
 class FindDialog : public QDialog {
     Q_OBJECT
 public:
-    // Searches for text from the last match (or the selection) on, and answers the
-    // number of matches in the page (0: none).
-    using Finder = std::function<int(const QString& text, bool matchCase, bool backward)>;
+    // Selects the next match of text after the selection (before it, backward); false
+    // when there is none.
+    using Finder = std::function<bool(const QString& text, bool matchCase, bool backward)>;
 
     explicit FindDialog(Finder finder, QWidget* parent = nullptr);
 

@@ -416,34 +416,30 @@
     },
   };
 
-  // ---- find: the host's search selects the match; these keep the caret meanwhile -----------
+  // ---- find: the engine's own search, which selects what it finds ------------------------
 
-  let findStart = null;
-  // Called before a search starts: it begins after the selection (or before it,
-  // searching backwards), so a selected match is not found again.
-  T.findBegin = function (backward) {
-    const r = range();
-    findStart = null;
-    if (r) {
-      findStart = r.cloneRange();
-      findStart.collapse(!!backward);
-      const sel = getSelection();
-      sel.removeAllRanges();
-      sel.addRange(findStart.cloneRange());
+  // Selects the next match of text after the selection (before it, searching up),
+  // going round the page's end; false, with the selection as it was, when there is none.
+  T.find = function (text, matchCase, backward) {
+    const before = range();
+    const keep = before ? before.cloneRange() : null;
+    let found = false;
+    try {
+      found = window.find(String(text), !!matchCase, !!backward, true, false, false, false);
+    } catch (e) {
+      found = false;
+    }
+    const sel = getSelection();
+    if (!found || !range()) {
+      if (keep) {
+        sel.removeAllRanges();
+        sel.addRange(keep);
+      }
+      return false;
     }
     T.control = null;
-    return true;
-  };
-  // Called after the search ended: whether the page has a selection again; restore puts
-  // the caret back where the search began.
-  T.findEnd = function (restore) {
-    const sel = getSelection();
-    if (restore && findStart && (!sel.rangeCount || !range())) {
-      sel.removeAllRanges();
-      sel.addRange(findStart);
-    }
     T.displayChanged();
-    return !!range();
+    return true;
   };
 
   C[5008] = { plain: true, status: function () { return ENABLED; } }; // DECMD_FINDTEXT
