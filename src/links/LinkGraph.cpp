@@ -73,7 +73,6 @@ bool FolderList::setPath(const QString& path) {
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
     // Thousands of names list at once; only a clicked one is ever opened.
     setUniformItemSizes(true);
-    setLayoutMode(QListView::Batched);
 }
 
 QStringList FileList::FilesMatching(const QString& folder, const QString& pattern) {

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace ElementsDriver;
@@ -36,7 +38,14 @@ QSize sizeOf(const QString& path) {
 void clickFile(LinkGraph* d, const QString& name) {
     const QList<QListWidgetItem*> items = d->File1->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << qPrintable(name);
-    d->File1->scrollToItem(items[0]);
+    // The list lays its rows out in batches: scroll until the row is in view.
+    TestSupport::waitUntil(
+        [&] {
+            d->File1->scrollToItem(items[0]);
+            return d->File1->viewport()->rect().contains(
+                d->File1->visualItemRect(items[0]).center());
+        },
+        2000);
     QTest::mouseClick(d->File1->viewport(), Qt::LeftButton, Qt::NoModifier,
                       d->File1->visualItemRect(items[0]).center());
 }
@@ -68,9 +77,8 @@ void answerFileDialog(const QString& path) {
             dialog->reject();
             return;
         }
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        dialog->selectFile(QFileInfo(path).fileName());
-        QMetaObject::invokeMethod(dialog, "accept");
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Open)->click();
     });
 }
 
@@ -163,7 +171,7 @@ TEST_F(ImageDialog, ATypedNameWithALinkAndLayout) {
         auto* dlg = qobject_cast<LinkGraph*>(d);
         QTest::keyClicks(dlg->GraphText, "a.gif");
         dlg->TabStrip1->setCurrentIndex(1);
-        EXPECT_EQ(d->focusWidget(), dlg->XimageLink->lineEdit());
+        EXPECT_EQ(d->focusWidget(), dlg->XimageLink);
         EXPECT_EQ(dlg->XimageLink->currentText(), "");
         EXPECT_EQ(dlg->XimageLink->itemText(0), "http://");
         QTest::keyClicks(dlg->XimageLink, "http://x.example/");
@@ -277,17 +285,22 @@ TEST_F(ImageBrowser, FiveThousandImagesListAtOnce) {
             dir.filePath(QString("img%1.%2").arg(i, 4, 10, QChar('0')).arg(i % 2 ? "gif" : "JPG")),
             i == 4999 ? bytes : QByteArray());
     file("skip.png", bytes);
-    QElapsedTimer timer;
-    timer.start();
+    // The window answers throughout: no gap between two beats of a timer is long.
+    QElapsedTimer sinceBeat;
+    qint64 longestGap = 0;
+    QTimer heartbeat;
+    heartbeat.setInterval(5);
+    QObject::connect(&heartbeat, &QTimer::timeout,
+                     [&] { longestGap = qMax(longestGap, sinceBeat.restart()); });
+    heartbeat.start();
+    sinceBeat.start();
     ASSERT_TRUE(dialog.Dir1->setPath(dir.path()));
-    TestSupport::pump(1);
-    EXPECT_LT(timer.elapsed(), 1500);
     EXPECT_EQ(dialog.File1->count(), 5000);
-    timer.restart();
     clickFile(&dialog, "img4999.gif");
-    EXPECT_LT(timer.elapsed(), 1500);
     EXPECT_TRUE(dialog.GraphText->text().endsWith("img4999.gif"));
     EXPECT_TRUE(dialog.Label15->isVisible());
+    longestGap = qMax(longestGap, sinceBeat.elapsed());
+    EXPECT_LT(longestGap, 500);
 }
 
 TEST_F(ImageBrowser, AFiftyMegapixelPictureShowsItsSizeAndASmallPreview) {
