@@ -48,6 +48,7 @@ ClickLabel* colorLabel(const QString& name, QWidget* parent) {
     l->setFrameShadow(QFrame::Sunken);
     l->setAutoFillBackground(true);
     l->setCursor(Qt::PointingHandCursor);
+    l->setFixedHeight(l->fontMetrics().height() + 10); // as high as a text box
     return l;
 }
 
@@ -110,8 +111,9 @@ InsertTableDlg::InsertTableDlg(QWidget* parent) : QDialog(parent) {
 
     txtWidth = textBox("txtWidth", frame);
     grid->addWidget(label("Table Width:", "Label1", frame), row, 0);
-    grid->addWidget(txtWidth, row, 1);
-    grid->addWidget(label("(in pixels or percentage of browser width)", "Label2", frame), row++, 3);
+    grid->addWidget(txtWidth, row++, 1);
+    grid->addWidget(label("(in pixels or percentage of browser width)", "Label2", frame), row++, 1,
+                    1, 3);
 
     lblBGColor = colorLabel("lblBGColor", frame);
     grid->addWidget(label("Background Color:", "Label6", frame), row, 0);

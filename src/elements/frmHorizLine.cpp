@@ -79,8 +79,9 @@ frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     lblColor->setFrameShadow(QFrame::Sunken);
     lblColor->setAutoFillBackground(true);
     lblColor->setCursor(Qt::PointingHandCursor);
+    lblColor->setFixedHeight(Text1->sizeHint().height()); // as high as a text box
     grid->addWidget(label("Color:", "Label6", frame), 4, 0);
-    grid->addWidget(lblColor, 4, 1);
+    grid->addWidget(lblColor, 4, 1, 1, 3);
     grid->setColumnStretch(1, 1);
 
     Command1 = new QPushButton("&OK", this);

@@ -41,6 +41,7 @@ ClickLabel* colorLabel(const QString& name, QWidget* parent) {
     l->setAutoFillBackground(true);
     l->setAlignment(Qt::AlignCenter);
     l->setCursor(Qt::PointingHandCursor);
+    l->setFixedHeight(l->fontMetrics().height() + 10); // as high as a text box
     return l;
 }
 } // namespace
