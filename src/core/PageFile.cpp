@@ -90,7 +90,8 @@ QString escapeUnencodable(const QString& html, const QString& charset) {
         if (it != known.constEnd())
             return it.value();
         QStringEncoder probe(charset.toLatin1().constData());
-        probe.encode(QString::fromUcs4(&cp, 1));
+        const QByteArray bytes = probe.encode(QString::fromUcs4(&cp, 1));
+        Q_UNUSED(bytes);
         return known.insert(cp, !probe.hasError()).value();
     };
 
@@ -204,12 +205,11 @@ QByteArray Encode(const QString& html, const QString& charset) {
             bytes.prepend("\xEF\xBB\xBF");
         return bytes;
     }
-    QString set = name;
+    // A set this system does not know is written as ASCII, which every set reads.
+    const QString set = QStringEncoder(name.toLatin1().constData()).isValid()
+                            ? name
+                            : QStringLiteral("US-ASCII");
     QStringEncoder encoder(set.toLatin1().constData(), flagsFor(set));
-    if (!encoder.isValid()) {
-        set = QStringLiteral("US-ASCII");
-        encoder = QStringEncoder(set.toLatin1().constData());
-    }
     QByteArray bytes = encoder.encode(html);
     if (!encoder.hasError())
         return bytes;
