@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -451,6 +452,19 @@ TEST_F(PageLife, PrintShowsThePrintDialogAndACancelPrintsNothing) {
     pump(100);
     EXPECT_EQ(shown, "PrintDialog");
     EXPECT_EQ(message, "");
+}
+
+TEST_F(PageLife, APrintThatFailsIsReportedAndTheProgramGoesOn) {
+    // With no printer at all, printing from the accepted dialog cannot succeed.
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    editor->setDocumentHTML("<html><body><p>to paper</p></body></html>", false);
+    whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+    QString message;
+    acceptMessageBox(&message);
+    form->mnuFilePrint_Click();
+    EXPECT_EQ(message, "Error occurred while printing document.");
+    EXPECT_EQ(body(), "<p>to paper</p>");
 }
 
 TEST_F(PageLife, PreviewOfAnUnchangedPageOpensThePageItself) {
