@@ -1,0 +1,100 @@
+#include "links/Anchor1.h"
+
+#include "core/DialogParts.h"
+#include "core/Module1.h"
+#include "links/LinkMarkup.h"
+#include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+constexpr int FormWidth = 5880;
+constexpr int FormHeight = 3225;
+
+QRect twips(int left, int top, int width, int height) {
+    return Twips::toPixels(QRect(left, top, width, height));
+}
+} // namespace
+
+Anchor1::Anchor1(QWidget* parent) : QDialog(parent) {
+    setObjectName("Anchor1");
+    setProperty("HelpContextID", 3);
+
+    const DialogParts::HeadingBand band =
+        DialogParts::AddHeadingBand(this, FormWidth, QString(), QString());
+    lblHeadingBkg = band.lblHeadingBkg;
+    lblHeading = band.lblHeading;
+    lblSubHeading = band.lblSubHeading;
+
+    Label5 = new QLabel("Anchor/Bookmark name:", this);
+    Label5->setObjectName("Label5");
+    Label5->setGeometry(twips(240, 1005, 5400, 255));
+    Target = new QLineEdit(this);
+    Target->setObjectName("Target");
+    Target->setToolTip("This is the name of the target anchor");
+    Target->setGeometry(twips(240, 1275, 5400, 315));
+    Label5->setBuddy(Target);
+
+    Label4 = new QLabel("Text that will be displayed on the Web page (optional):", this);
+    Label4->setObjectName("Label4");
+    Label4->setGeometry(twips(240, 1680, 5400, 255));
+    Source = new QLineEdit(this);
+    Source->setObjectName("Source");
+    Source->setToolTip("This text will appear on the Web page at the location of the target");
+    Source->setGeometry(twips(240, 1950, 5400, 315));
+    Label4->setBuddy(Source);
+
+    cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
+    cmdHelp->setGeometry(twips(240, 2505, 420, 375));
+    cmdOK = new QPushButton("&OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    cmdOK->setGeometry(twips(3000, 2505, 1215, 375));
+    cmdCancel = new QPushButton("&Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setGeometry(twips(4365, 2505, 1215, 375));
+    setTabOrder(Target, Source);
+    setTabOrder(Source, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+    setTabOrder(cmdCancel, cmdHelp);
+
+    connect(cmdOK, &QPushButton::clicked, this, &Anchor1::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &Anchor1::cmdCancel_Click);
+    Form_Load();
+}
+
+void Anchor1::Form_Load() {
+    skipErrors([&] { DialogParts::SetFormSize(this, FormWidth, FormHeight); });
+    skipErrors([&] {
+        DialogParts::SizeHeadingBand({lblHeadingBkg, lblHeading, lblSubHeading}, FormWidth);
+    });
+    lblHeading->setText("Insert Anchor/Bookmark");
+    lblSubHeading->setText("Create an anchor in your Web page.  You can link to the anchor with "
+                           "a hyperlink and the Web browser will display the anchored section.");
+    // A cancelled dialog hands back nothing.
+    Module1::PendingSnippet.clear();
+    Module1::PendingBodyStart.clear();
+    Target->setFocus();
+}
+
+void Anchor1::cmdOK_Click() {
+    skipErrors([&] {
+        if (Target->text().isEmpty()) {
+            MsgBox("Please enter an Anchor/Bookmark name.", vb::vbOKOnly, QString(), this);
+            Target->setFocus();
+            return;
+        }
+        Module1::PendingSnippet = BuildBookmark({Target->text(), Source->text()});
+        Module1::PendingBodyStart.clear();
+        accept();
+    });
+}
+
+void Anchor1::cmdCancel_Click() {
+    reject();
+}

@@ -1,0 +1,189 @@
+// Insert > Email Link on the real editing surface, driven as a user would, with the
+// remembered address.
+#include "core/InsertDriver.h"
+#include "core/Module1.h"
+#include "links/frmMailTo.h"
+#include "platform/Help.h"
+#include "platform/Settings.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using namespace InsertDriver;
+
+namespace {
+class EmailLink : public InsertTest {
+protected:
+    static QString stored() {
+        return Settings::GetSetting("Tessaly", "Miscellaneous", "EmailAddress", "<unset>");
+    }
+};
+} // namespace
+
+TEST_F(EmailLink, SpamResistantLinkPutsTheScriptAtTheBodyStartAndTheLinkAtTheSelection) {
+    page("<p id='p'>Hello world</p>");
+    TestSupport::selectText(editor, "#p", 6, 11);
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        EXPECT_EQ(field<QLabel>(d, "lblHeading")->text(), "Email Link");
+        EXPECT_EQ(field<QLineEdit>(d, "MailToText")->text(), "world");
+        EXPECT_EQ(field<QLineEdit>(d, "Email")->text(), "");
+        EXPECT_TRUE(field<QCheckBox>(d, "chkAntiSpam")->isChecked());
+        field<QLineEdit>(d, "Email")->setText("jane@example.com");
+        field<QLineEdit>(d, "txtSubject")->setText(" Hi ");
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    const QString b = body();
+    const qsizetype script = b.indexOf("<script");
+    EXPECT_GE(script, 0) << qPrintable(b);
+    EXPECT_LT(script, b.indexOf("<p")) << qPrintable(b);
+    EXPECT_TRUE(b.contains("function SendEmail(name, domain, extension, subject){"));
+    EXPECT_TRUE(b.contains("<p id=\"p\">Hello <a href=\"javascript:SendEmail('jane', 'example', "
+                           "'com', 'Hi')\">world</a></p>"))
+        << qPrintable(b);
+    EXPECT_EQ(stored(), "jane@example.com");
+    EXPECT_TRUE(editor->DocumentHTML().contains("SendEmail('jane'"));
+}
+
+TEST_F(EmailLink, PlainLinkHasNoScript) {
+    page("<p id='p'>Hello</p>");
+    TestSupport::caretAtEnd(editor, "#p");
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        // Nothing selected: the link text keeps the dialog's own default.
+        EXPECT_EQ(field<QLineEdit>(d, "MailToText")->text(), "");
+        field<QLineEdit>(d, "Email")->setText("me@example");
+        field<QLineEdit>(d, "MailToText")->setText("me@example");
+        field<QCheckBox>(d, "chkAntiSpam")->click();
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    EXPECT_EQ(body(), "<p id=\"p\">Hello<a href=\"mailto:me@example\">me@example</a></p>");
+}
+
+TEST_F(EmailLink, AddressIsRememberedOnlyWhenOkSucceeds) {
+    page("<p id='p'>Hello</p>");
+    TestSupport::caretAtEnd(editor, "#p");
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        field<QLineEdit>(d, "Email")->setText("first@example.org");
+        field<QLineEdit>(d, "MailToText")->setText("Mail");
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    EXPECT_EQ(stored(), "first@example.org");
+
+    // The next dialog offers it selected, so typing replaces it; Cancel keeps it stored.
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        auto* email = field<QLineEdit>(d, "Email");
+        EXPECT_EQ(email->text(), "first@example.org");
+        EXPECT_EQ(email->selectedText(), "first@example.org");
+        EXPECT_EQ(d->focusWidget(), email);
+        email->setText("second@example.org");
+        field<QPushButton>(d, "cmdCancel")->click();
+    });
+    EXPECT_EQ(stored(), "first@example.org");
+
+    // Refused input stores nothing either.
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        auto* email = field<QLineEdit>(d, "Email");
+        auto* text = field<QLineEdit>(d, "MailToText");
+        auto* ok = field<QPushButton>(d, "cmdOK");
+        email->setText("third@example.org");
+        EXPECT_EQ(clickAnsweringMessage(ok),
+                  "Please specify text or an image to be displayed as the Email link.");
+        EXPECT_EQ(d->focusWidget(), text);
+        text->setText("third@example.org");
+        email->setFocus();
+        EXPECT_EQ(clickAnsweringMessage(ok),
+                  "Type something other than an email address for the Email link text (such "
+                  "as 'Email me') to prevent your email address from being read by spam "
+                  "mailers.");
+        EXPECT_EQ(d->focusWidget(), email); // not moved
+        text->setText("Mail");
+        email->setText("third@example");
+        text->setFocus();
+        EXPECT_EQ(clickAnsweringMessage(ok),
+                  "Please enter a complete e-mail address, such as name@example.com.");
+        EXPECT_EQ(d->focusWidget(), email);
+        email->clear();
+        EXPECT_EQ(clickAnsweringMessage(ok), "Please specify an Email Address.");
+        EXPECT_EQ(d->focusWidget(), email);
+        EXPECT_TRUE(d->isVisible());
+        field<QPushButton>(d, "cmdCancel")->click();
+    });
+    EXPECT_EQ(stored(), "first@example.org");
+    EXPECT_TRUE(body().contains("<p id=\"p\">Hello<a href=\"javascript:SendEmail('first', "
+                                "'example', 'org', '')\">Mail</a></p>"))
+        << qPrintable(body());
+}
+
+TEST_F(EmailLink, CancelPastesNothing) {
+    page("<p id='p'>Hello</p>");
+    TestSupport::selectText(editor, "#p");
+    Module1::PendingSnippet = "<b>stale</b>";
+    Module1::PendingBodyStart = "<i>stale</i>";
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        field<QLineEdit>(d, "Email")->setText("me@example.com");
+        d->reject(); // Escape
+    });
+    EXPECT_EQ(body(), "<p id=\"p\">Hello</p>");
+    EXPECT_EQ(stored(), "<unset>");
+}
+
+TEST_F(EmailLink, BrowsedImageBecomesAFileAddressAndCancelKeepsTheBox) {
+    QTemporaryDir dir;
+    const QString image = dir.filePath("mail.png");
+    TestSupport::writeText(image, "not really a picture");
+    page("<p id='p'>Hello</p>");
+    TestSupport::caretAtEnd(editor, "#p");
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        auto* box = field<QLineEdit>(d, "txtImage");
+        box->setText("keep.gif");
+        clickAnswering(field<QToolButton>(d, "cmdBrowse"), cancelDialog);
+        EXPECT_EQ(box->text(), "keep.gif");
+        EXPECT_EQ(d->focusWidget(), box);
+        clickAnswering(field<QToolButton>(d, "cmdBrowse"),
+                       [&](QWidget* w) { chooseFile(w, image); });
+        EXPECT_EQ(box->text(), "file://" + image);
+        // An image alone is a link.
+        field<QLineEdit>(d, "Email")->setText("me@example.com");
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    EXPECT_TRUE(body().contains("<p id=\"p\">Hello<a href=\"javascript:SendEmail('me', "
+                                "'example', 'com', '')\"><img src=\"file://" +
+                                image + "\" border=\"0\"></a></p>"))
+        << qPrintable(body());
+}
+
+TEST_F(EmailLink, HelpButtonOpensItsTopic) {
+    frmMailTo dialog;
+    auto* help = field<QToolButton>(&dialog, "cmdHelp");
+    EXPECT_EQ(Help::TopicOf(help), 4);
+    help->click();
+    EXPECT_NE(Help::ShownTopic(), -1);
+    if (QFileInfo::exists(QCoreApplication::applicationDirPath() + "/help/topic-4.html")) {
+        EXPECT_EQ(Help::ShownTopic(), 4);
+    }
+}
+
+TEST_F(EmailLink, OddTextGoesInAsTypedAndThePageStaysLoadable) {
+    const QString odd = QString::fromUtf8("a\"b<c&d 'Ωμέγα' 日本語 ") + QString(10000, 'x');
+    const QString address = odd + "@" + odd + ".com";
+    page("<p id='p'>Hello</p>");
+    TestSupport::caretAtEnd(editor, "#p");
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        field<QLineEdit>(d, "Email")->setText(address);
+        field<QLineEdit>(d, "MailToText")->setText(odd);
+        field<QLineEdit>(d, "txtSubject")->setText(odd);
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    EXPECT_EQ(Module1::PendingSnippet, "<a href=\"javascript:SendEmail('" + odd + "', '" + odd +
+                                           "', 'com', '" + odd.trimmed() + "')\">" + odd + "</a>");
+    EXPECT_EQ(stored(), address);
+    const QString html = editor->DocumentHTML();
+    EXPECT_TRUE(html.contains(QString::fromUtf8("日本語")));
+    editor->setDocumentHTML(html, false);
+    EXPECT_TRUE(editor->DocumentHTML().contains("<p id=\"p\">Hello"));
+}
