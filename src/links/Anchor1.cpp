@@ -15,6 +15,8 @@
 namespace {
 constexpr int FormWidth = 5880;
 constexpr int FormHeight = 3225;
+// Room for the three lines of the sub-heading.
+constexpr int HeadingHeight = 1035;
 
 QRect twips(int left, int top, int width, int height) {
     return Twips::toPixels(QRect(left, top, width, height));
@@ -26,38 +28,38 @@ Anchor1::Anchor1(QWidget* parent) : QDialog(parent) {
     setProperty("HelpContextID", 3);
 
     const DialogParts::HeadingBand band =
-        DialogParts::AddHeadingBand(this, FormWidth, QString(), QString());
+        DialogParts::AddHeadingBand(this, FormWidth, QString(), QString(), HeadingHeight);
     lblHeadingBkg = band.lblHeadingBkg;
     lblHeading = band.lblHeading;
     lblSubHeading = band.lblSubHeading;
 
     Label5 = new QLabel("Anchor/Bookmark name:", this);
     Label5->setObjectName("Label5");
-    Label5->setGeometry(twips(240, 1005, 5400, 255));
+    Label5->setGeometry(twips(240, 1185, 5400, 255));
     Target = new QLineEdit(this);
     Target->setObjectName("Target");
     Target->setToolTip("This is the name of the target anchor");
-    Target->setGeometry(twips(240, 1275, 5400, 315));
+    Target->setGeometry(twips(240, 1455, 5400, 315));
     Label5->setBuddy(Target);
 
     Label4 = new QLabel("Text that will be displayed on the Web page (optional):", this);
     Label4->setObjectName("Label4");
-    Label4->setGeometry(twips(240, 1680, 5400, 255));
+    Label4->setGeometry(twips(240, 1845, 5400, 255));
     Source = new QLineEdit(this);
     Source->setObjectName("Source");
     Source->setToolTip("This text will appear on the Web page at the location of the target");
-    Source->setGeometry(twips(240, 1950, 5400, 315));
+    Source->setGeometry(twips(240, 2115, 5400, 315));
     Label4->setBuddy(Source);
 
     cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
-    cmdHelp->setGeometry(twips(240, 2505, 420, 375));
+    cmdHelp->setGeometry(twips(240, 2580, 420, 375));
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdOK->setGeometry(twips(3000, 2505, 1215, 375));
+    cmdOK->setGeometry(twips(3000, 2580, 1215, 375));
     cmdCancel = new QPushButton("&Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(4365, 2505, 1215, 375));
+    cmdCancel->setGeometry(twips(4365, 2580, 1215, 375));
     setTabOrder(Target, Source);
     setTabOrder(Source, cmdOK);
     setTabOrder(cmdOK, cmdCancel);

@@ -20,6 +20,8 @@
 namespace {
 constexpr int FormWidth = 7050;
 constexpr int FormHeight = 4665;
+// Room for the three lines of the sub-heading.
+constexpr int HeadingHeight = 1080;
 
 const QString SettingsApp = QStringLiteral("Tessaly");
 const QString SettingsSection = QStringLiteral("Miscellaneous");
@@ -62,7 +64,7 @@ frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
     setProperty("HelpContextID", 4);
 
     const DialogParts::HeadingBand band =
-        DialogParts::AddHeadingBand(this, FormWidth, QString(), QString());
+        DialogParts::AddHeadingBand(this, FormWidth, QString(), QString(), HeadingHeight);
     lblHeadingBkg = band.lblHeadingBkg;
     lblHeading = band.lblHeading;
     lblSubHeading = band.lblSubHeading;
@@ -78,20 +80,20 @@ frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
         b->setToolTip(tip);
         b->setGeometry(twips(3000, top, width, 315));
     };
-    label(Label1, "Label1", "Email address:", 1035);
-    box(Email, "Email", "This is the email address you wish to link to", 1035, 3765);
-    label(Label4, "Label4", "Email subject:", 1455);
-    box(txtSubject, "txtSubject", "This is the default subject of the email message", 1455, 3765);
-    label(Label2, "Label2", "Text that will appear as a link on the Web page:", 1875);
+    label(Label1, "Label1", "Email address:", 1215);
+    box(Email, "Email", "This is the email address you wish to link to", 1215, 3765);
+    label(Label4, "Label4", "Email subject:", 1635);
+    box(txtSubject, "txtSubject", "This is the default subject of the email message", 1635, 3765);
+    label(Label2, "Label2", "Text that will appear as a link on the Web page:", 2055);
     Label2->setWordWrap(true);
-    Label2->setGeometry(twips(240, 1875, 2700, 495));
+    Label2->setGeometry(twips(240, 2055, 2700, 495));
     box(MailToText, "MailToText",
-        "This is the text that will be displayed as the email link on your Web page", 1875, 3765);
-    label(Label3, "Label3", "Image (optional):", 2475);
+        "This is the text that will be displayed as the email link on your Web page", 2055, 3765);
+    label(Label3, "Label3", "Image (optional):", 2655);
     box(txtImage, "txtImage",
-        "This is an image that will be displayed as the email link on your Web page", 2475, 3285);
+        "This is an image that will be displayed as the email link on your Web page", 2655, 3285);
     cmdBrowse = DialogParts::PictureButton(this, "cmdBrowse", "browse", "Browse for image...");
-    cmdBrowse->setGeometry(twips(6345, 2460, 420, 345));
+    cmdBrowse->setGeometry(twips(6345, 2640, 420, 345));
     Label1->setBuddy(Email);
     Label4->setBuddy(txtSubject);
     Label2->setBuddy(MailToText);
@@ -103,17 +105,17 @@ frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
         this);
     chkAntiSpam->setObjectName("chkAntiSpam");
     chkAntiSpam->setChecked(true);
-    chkAntiSpam->setGeometry(twips(240, 2940, 6525, 495));
+    chkAntiSpam->setGeometry(twips(240, 3120, 6525, 495));
 
     cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
-    cmdHelp->setGeometry(twips(240, 3720, 420, 375));
+    cmdHelp->setGeometry(twips(240, 3900, 420, 375));
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdOK->setGeometry(twips(4170, 3720, 1215, 375));
+    cmdOK->setGeometry(twips(4170, 3900, 1215, 375));
     cmdCancel = new QPushButton("&Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(5550, 3720, 1215, 375));
+    cmdCancel->setGeometry(twips(5550, 3900, 1215, 375));
 
     setTabOrder(Email, txtSubject);
     setTabOrder(txtSubject, MailToText);

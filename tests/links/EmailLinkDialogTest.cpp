@@ -47,7 +47,16 @@ TEST_F(EmailLink, SpamResistantLinkPutsTheScriptAtTheBodyStartAndTheLinkAtTheSel
                            "'com', 'Hi')\">world</a></p>"))
         << qPrintable(b);
     EXPECT_EQ(stored(), "jane@example.com");
-    EXPECT_TRUE(editor->DocumentHTML().contains("SendEmail('jane'"));
+
+    // Written out and opened again, the script and the link are still there.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("mail.html");
+    TestSupport::writeText(file, editor->DocumentHTML());
+    editor->LoadDocument(file);
+    const QString reopened = editor->DocumentHTML();
+    EXPECT_TRUE(reopened.contains("'mai' + 'lto:' + name")) << qPrintable(reopened);
+    EXPECT_TRUE(reopened.contains("SendEmail('jane', 'example', 'com', 'Hi')\">world</a>"))
+        << qPrintable(reopened);
 }
 
 TEST_F(EmailLink, PlainLinkHasNoScript) {

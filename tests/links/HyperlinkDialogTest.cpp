@@ -56,6 +56,14 @@ TEST_F(Hyperlink, SelectedTextBecomesALinkWithStatusTexts) {
                               "</p>",
                               Qt::CaseInsensitive))
         << qPrintable(html);
+
+    // Written out and opened again, the status texts are still there.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("link.html");
+    TestSupport::writeText(file, html);
+    editor->LoadDocument(file);
+    EXPECT_TRUE(editor->DocumentHTML().contains(
+        "onmouseover=\"window.status='Over it'; return true\"", Qt::CaseInsensitive));
 }
 
 TEST_F(Hyperlink, OkRulesTellTheUserAndMoveTheFocus) {
