@@ -168,7 +168,16 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
     view_->setPage(page_);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        post("contextmenu", {{"x", pos.x()}, {"y", pos.y()}});
+        // A right click on a selection keeps the page busy until the event that brought
+        // it here is over (measured: any call to the page meanwhile waits for its
+        // timeout). The menu, whose handler asks the page for the commands' states,
+        // comes once the page answers again.
+        QPointer<DHTMLEdit> self(this);
+        page_->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
+                             [self, pos](const QVariant&) {
+                                 if (self)
+                                     self->post("contextmenu", {{"x", pos.x()}, {"y", pos.y()}});
+                             });
     });
     view_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);

@@ -20,12 +20,15 @@
 #include <QTimer>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
-#include <ostream>
 
 // Failures show texts as text.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
+
+// Texts compare as text, so that a failure shows them.
+#define EXPECT_TEXT(actual, expected)                                                              \
+    EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
 
 using namespace TestSupport;
 
@@ -93,14 +96,14 @@ TEST_F(Platform, CopyAndPasteGoThroughTheRealClipboard) {
     editor.ExecCommand(DECMD_COPY, OLECMDEXECOPT_DODEFAULT);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->text(), "ol");
-    EXPECT_EQ(data->html(), "<b>ol</b>") << "text inside a format keeps it";
+    EXPECT_TEXT(data->text(), "ol");
+    EXPECT_TEXT(data->html(), "<b>ol</b>") << "text inside a format keeps it";
 
     caretAtEnd(&editor, "#e");
     EXPECT_EQ(editor.QueryStatus(DECMD_PASTE), DECMDF_ENABLED);
     editor.ExecCommand(DECMD_PASTE, OLECMDEXECOPT_DODEFAULT);
-    EXPECT_EQ(bodyHTML(&editor),
-              "<div id=\"d\">Hello <b>bold</b> world</div><div id=\"e\">end<b>ol</b></div>");
+    EXPECT_TEXT(bodyHTML(&editor),
+                "<div id=\"d\">Hello <b>bold</b> world</div><div id=\"e\">end<b>ol</b></div>");
 
     // Paste's state comes from the clipboard.
     QGuiApplication::clipboard()->clear();
@@ -111,7 +114,7 @@ TEST_F(Platform, CopyAndPasteGoThroughTheRealClipboard) {
     page("<div id=\"d\">x</div>");
     caretAtEnd(&editor, "#d");
     editor.ExecCommand(DECMD_PASTE, OLECMDEXECOPT_DODEFAULT);
-    EXPECT_EQ(bodyHTML(&editor), "<div id=\"d\">xa&lt;b<br>c</div>");
+    EXPECT_TEXT(bodyHTML(&editor), "<div id=\"d\">xa&lt;b<br>c</div>");
 }
 
 TEST_F(Platform, CutTakesTheSelectionOrTheSelectedElement) {
@@ -119,16 +122,17 @@ TEST_F(Platform, CutTakesTheSelectionOrTheSelectedElement) {
     selectText(&editor, "#d", 0, 6);
     EXPECT_EQ(editor.QueryStatus(DECMD_CUT), DECMDF_ENABLED);
     editor.ExecCommand(DECMD_CUT, OLECMDEXECOPT_DODEFAULT);
-    EXPECT_EQ(bodyHTML(&editor), "<div id=\"d\">world</div>");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Hello ");
+    EXPECT_TEXT(bodyHTML(&editor), "<div id=\"d\">world</div>");
+    EXPECT_TEXT(QGuiApplication::clipboard()->text(), "Hello ");
 
     page("<p id=\"p\">a <img id=\"i\" src=\"none.gif\"> b</p>");
     js(&editor, "__tsly.selectElement(document.getElementById('i'))");
     editor.ExecCommand(DECMD_CUT, OLECMDEXECOPT_DODEFAULT);
-    EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\">a  b</p>");
-    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->html(), "<img id=\"i\" src=\"none.gif\">");
+    EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">a  b</p>");
+    EXPECT_TEXT(QGuiApplication::clipboard()->mimeData()->html(),
+                "<img id=\"i\" src=\"none.gif\">");
     editor.ExecCommand(DECMD_UNDO, OLECMDEXECOPT_DODEFAULT);
-    EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\">a <img id=\"i\" src=\"none.gif\"> b</p>");
+    EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">a <img id=\"i\" src=\"none.gif\"> b</p>");
 }
 
 TEST_F(Platform, CtrlXInThePageCutsOnce) {
@@ -137,28 +141,28 @@ TEST_F(Platform, CtrlXInThePageCutsOnce) {
     selectText(&editor, "#d", 0, 6);
     QTest::keyClick(editor.view()->focusProxy(), Qt::Key_X, Qt::ControlModifier);
     pump(100);
-    EXPECT_EQ(bodyHTML(&editor), "<div id=\"d\">world</div>");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Hello ");
+    EXPECT_TEXT(bodyHTML(&editor), "<div id=\"d\">world</div>");
+    EXPECT_TEXT(QGuiApplication::clipboard()->text(), "Hello ");
 }
 
 TEST_F(Platform, FindSelectsTheMatchForTheNextCommand) {
     page("<p id=\"p\">one two one</p><p id=\"q\">One more</p>");
     js(&editor, "getSelection().collapse(document.getElementById('p').firstChild, 0)");
     findWith(editor, "one", 1);
-    EXPECT_EQ(selected(), "one");
+    EXPECT_TEXT(selected(), "one");
     editor.ExecCommand(DECMD_BOLD, OLECMDEXECOPT_DONTPROMPTUSER);
-    EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\"><b>one</b> two one</p><p id=\"q\">One more</p>");
+    EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\"><b>one</b> two one</p><p id=\"q\">One more</p>");
 
     // Each Find Next goes on to the next match; a new search starts after the selection.
     findWith(editor, "one", 2);
-    EXPECT_EQ(selected(), "One");
-    EXPECT_EQ(js(&editor, "getSelection().anchorNode.parentNode.id").toString(), "q");
+    EXPECT_TEXT(selected(), "One");
+    EXPECT_TEXT(js(&editor, "getSelection().anchorNode.parentNode.id").toString(), "q");
 
     // Match case skips the capital one, and the search goes round to the top.
     js(&editor, "getSelection().collapse(document.getElementById('q').firstChild, 0)");
     findWith(editor, "one", 1, nullptr, true);
-    EXPECT_EQ(selected(), "one");
-    EXPECT_EQ(js(&editor, "getSelection().anchorNode.parentNode.tagName").toString(), "B");
+    EXPECT_TEXT(selected(), "one");
+    EXPECT_TEXT(js(&editor, "getSelection().anchorNode.parentNode.tagName").toString(), "B");
 }
 
 TEST_F(Platform, FindThatMatchesNothingSaysSoAndKeepsTheCaret) {
@@ -166,10 +170,10 @@ TEST_F(Platform, FindThatMatchesNothingSaysSoAndKeepsTheCaret) {
     js(&editor, "getSelection().collapse(document.getElementById('p').firstChild, 3)");
     QString message;
     findWith(editor, "zebra", 0, &message);
-    EXPECT_EQ(message, "Cannot find \"zebra\".");
+    EXPECT_TEXT(message, "Cannot find \"zebra\".");
     EXPECT_EQ(js(&editor, "getSelection().anchorOffset").toInt(), 3);
     editor.DOM().selection().createRange().pasteHTML("!");
-    EXPECT_EQ(bodyHTML(&editor), "<p id=\"p\">one! two</p>");
+    EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">one! two</p>");
 }
 
 TEST_F(Platform, FontDialogAppliesWhatWasChosen) {
@@ -198,15 +202,16 @@ TEST_F(Platform, FontDialogAppliesWhatWasChosen) {
     editor.ExecCommand(DECMD_FONT, OLECMDEXECOPT_PROMPTUSER);
     EXPECT_EQ(opened.pointSize(), 12) << "HTML size 3";
     EXPECT_FALSE(opened.bold() || opened.italic()) << qPrintable(opened.styleName());
-    EXPECT_EQ(bodyHTML(&editor),
-              QString("<div id=\"d\"><font face=\"%1\" size=\"5\"><b>Hello</b></font> world</div>")
-                  .arg(family));
+    EXPECT_TEXT(
+        bodyHTML(&editor),
+        QString("<div id=\"d\"><font face=\"%1\" size=\"5\"><b>Hello</b></font> world</div>")
+            .arg(family));
 
     // Cancel changes nothing.
     const QString body = bodyHTML(&editor);
     whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     editor.ExecCommand(DECMD_FONT, OLECMDEXECOPT_PROMPTUSER);
-    EXPECT_EQ(bodyHTML(&editor), body);
+    EXPECT_TEXT(bodyHTML(&editor), body);
 }
 
 TEST_F(Platform, HyperlinkPromptLinksASelectedImage) {
@@ -221,10 +226,10 @@ TEST_F(Platform, HyperlinkPromptLinksASelectedImage) {
         prompt->accept();
     });
     editor.ExecCommand(DECMD_HYPERLINK, OLECMDEXECOPT_PROMPTUSER);
-    EXPECT_EQ(offered, "http://");
-    EXPECT_EQ(bodyHTML(&editor),
-              "<p id=\"p\">a <a href=\"http://example.com/\"><img id=\"i\" src=\"none.gif\"></a> "
-              "b</p>");
+    EXPECT_TEXT(offered, "http://");
+    EXPECT_TEXT(bodyHTML(&editor),
+                "<p id=\"p\">a <a href=\"http://example.com/\"><img id=\"i\" src=\"none.gif\"></a> "
+                "b</p>");
 
     // Asked again, it offers the link's address and changes it in place.
     whenModal([&](QWidget* w) {
@@ -234,15 +239,15 @@ TEST_F(Platform, HyperlinkPromptLinksASelectedImage) {
         prompt->accept();
     });
     editor.ExecCommand(DECMD_HYPERLINK, OLECMDEXECOPT_PROMPTUSER);
-    EXPECT_EQ(offered, "http://example.com/");
-    EXPECT_EQ(bodyHTML(&editor),
-              "<p id=\"p\">a <a href=\"other.html\"><img id=\"i\" src=\"none.gif\"></a> b</p>");
+    EXPECT_TEXT(offered, "http://example.com/");
+    EXPECT_TEXT(bodyHTML(&editor),
+                "<p id=\"p\">a <a href=\"other.html\"><img id=\"i\" src=\"none.gif\"></a> b</p>");
 
     // Cancel changes nothing.
     whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     editor.ExecCommand(DECMD_HYPERLINK, OLECMDEXECOPT_PROMPTUSER);
-    EXPECT_EQ(bodyHTML(&editor),
-              "<p id=\"p\">a <a href=\"other.html\"><img id=\"i\" src=\"none.gif\"></a> b</p>");
+    EXPECT_TEXT(bodyHTML(&editor),
+                "<p id=\"p\">a <a href=\"other.html\"><img id=\"i\" src=\"none.gif\"></a> b</p>");
 }
 
 TEST(Clipboard, PasteTakesTheFragmentOrTheText) {
@@ -271,7 +276,7 @@ TEST(Clipboard, PasteTakesTheFragmentOrTheText) {
             data.setHtml(c.html);
         if (!c.text.isEmpty())
             data.setText(c.text);
-        EXPECT_EQ(EditorClipboard::MarkupFrom(&data), c.markup);
+        EXPECT_TEXT(EditorClipboard::MarkupFrom(&data), c.markup);
     }
 }
 

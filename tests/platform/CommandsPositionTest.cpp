@@ -6,12 +6,15 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
-#include <ostream>
 
 // Failures show texts as text.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
+
+// Texts compare as text, so that a failure shows them.
+#define EXPECT_TEXT(actual, expected)                                                              \
+    EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
 
 using namespace TestSupport;
 
@@ -88,7 +91,7 @@ TEST_F(Positioning, OrderCommandsMoveAnElementWithinItsLayer) {
         SCOPED_TRACE(s.what);
         selectElement("p1");
         editor.ExecCommand(s.command, OLECMDEXECOPT_DODEFAULT);
-        EXPECT_EQ(zOrder({"p1", "p2", "p3"}), s.order);
+        EXPECT_TEXT(zOrder({"p1", "p2", "p3"}), s.order);
         EXPECT_EQ(editor.QueryStatus(DECMD_SEND_TO_BACK), DECMDF_ENABLED);
     }
 }
@@ -101,13 +104,13 @@ TEST_F(Positioning, AbsoluteKeepsTheElementWhereItWas) {
     selectElement("i");
     editor.ExecCommand(DECMD_MAKE_ABSOLUTE, OLECMDEXECOPT_DODEFAULT);
     EXPECT_EQ(editor.QueryStatus(DECMD_MAKE_ABSOLUTE), DECMDF_LATCHED);
-    EXPECT_EQ(editor.DOM().selection().type(), "Control") << "the element stays selected";
+    EXPECT_TEXT(editor.DOM().selection().type(), "Control") << "the element stays selected";
     const QPoint after = centreOf(&editor, "#i");
     EXPECT_LE((after - before).manhattanLength(), 2) << after.x() << "," << after.y();
 
     editor.ExecCommand(DECMD_MAKE_ABSOLUTE, OLECMDEXECOPT_DODEFAULT);
-    EXPECT_EQ(js(&editor, "document.getElementById('i').getAttribute('style')").toString(),
-              "border: 1px solid;");
+    EXPECT_TEXT(js(&editor, "document.getElementById('i').getAttribute('style')").toString(),
+                "border: 1px solid;");
 }
 
 TEST_F(Positioning, DraggingMovesAPositionedElementInOneStep) {
@@ -116,7 +119,7 @@ TEST_F(Positioning, DraggingMovesAPositionedElementInOneStep) {
     pump(100);
     drag("#i", 33, 27);
     EXPECT_EQ(offset("i"), QPoint(83, 77));
-    EXPECT_EQ(editor.DOM().selection().type(), "Control");
+    EXPECT_TEXT(editor.DOM().selection().type(), "Control");
     editor.ExecCommand(DECMD_UNDO, OLECMDEXECOPT_DODEFAULT);
     EXPECT_EQ(offset("i"), QPoint(50, 50)) << "the whole drag is one step";
 }
@@ -147,5 +150,5 @@ TEST_F(Positioning, AnElementInTheFlowIsNotDragged) {
     pump(100);
     const QString before = bodyHTML(&editor);
     drag("#i", 33, 27);
-    EXPECT_EQ(bodyHTML(&editor), before);
+    EXPECT_TEXT(bodyHTML(&editor), before);
 }

@@ -465,7 +465,9 @@
     if (!c || !c.exec) throw new Error('Command ' + id + ' is not supported');
     if (c.status && c.status() < 3 && !c.always) throw new Error('Command ' + id + ' is disabled');
     const r = c.plain ? c.exec(option, argument) : T.step(function () { return c.exec(option, argument); });
-    T.displayChanged();
+    // A command that only reads (marked query) changes no display: the host's display
+    // update runs such commands and must not cause another.
+    if (!c.query) T.displayChanged();
     return r === undefined ? null : r;
   };
 

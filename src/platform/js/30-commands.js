@@ -1,7 +1,8 @@
 // The editing commands, by their published identifiers. Each has a status() that
 // answers 0 (not supported), 1 (disabled), 3 (enabled), 7 (latched) or 11 (mixed) for
 // the current selection, and an exec(option, argument). Commands run inside one undo
-// step unless marked plain. The clipboard, the find, font and hyperlink dialogs and the
+// step unless marked plain; those marked query only read, and cause no display update.
+// The clipboard, the find, font and hyperlink dialogs and the
 // parameter objects are the host's; it calls the commands here with what they gave.
 (function () {
   'use strict';
@@ -158,11 +159,13 @@
 
   C[5013] = { // DECMD_GETFONTNAME
     plain: true,
+    query: true,
     status: function () { return valuesStatus(fontNames()); },
     exec: function () { return single(fontNames(), ''); },
   };
   C[5014] = { // DECMD_GETFONTSIZE
     plain: true,
+    query: true,
     status: function () { return valuesStatus(fontSizes()); },
     exec: function () { return single(fontSizes(), 0); },
   };
@@ -254,10 +257,12 @@
 
   C[5012] = { // DECMD_GETBLOCKFMTNAMES
     plain: true,
+    query: true,
     exec: function () { return BLOCK_FORMATS.map(function (f) { return f[0]; }); },
   };
   C[5011] = { // DECMD_GETBLOCKFMT
     plain: true,
+    query: true,
     status: function () { return enabledIf(blockContext()); },
     exec: function () { return blockFormat(); },
   };
@@ -390,6 +395,7 @@
 
   C[5002] = { // DECMD_COPY
     plain: true,
+    query: true,
     status: function () { return enabledIf(hasSelection()); },
     exec: function () { return selectionContent(); },
   };
