@@ -206,9 +206,8 @@ QByteArray Encode(const QString& html, const QString& charset) {
         return bytes;
     }
     // A set this system does not know is written as ASCII, which every set reads.
-    const QString set = QStringEncoder(name.toLatin1().constData()).isValid()
-                            ? name
-                            : QStringLiteral("US-ASCII");
+    const QString set =
+        QStringEncoder(name.toLatin1().constData()).isValid() ? name : QStringLiteral("US-ASCII");
     QStringEncoder encoder(set.toLatin1().constData(), flagsFor(set));
     QByteArray bytes = encoder.encode(html);
     if (!encoder.hasError())
