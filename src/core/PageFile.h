@@ -9,8 +9,8 @@
 namespace PageFile {
 
 // The page's text in charset. A character the set cannot hold is written so that it
-// reads back the same: a numeric character reference ("&#945;") in markup, a "\u03B1"
-// escape inside a script and a "\0003B1" escape inside a style sheet. An unknown
+// reads back the same: a numeric character reference ("&#945;") in markup, a "\u03b1"
+// escape inside a script and a "\0003b1" escape inside a style sheet. An unknown
 // charset writes ASCII with references. A UTF-8 page that declares no character set
 // starts with a byte-order mark, so it is read back as UTF-8.
 QByteArray Encode(const QString& html, const QString& charset);
