@@ -63,12 +63,12 @@ public:
     QAction* FileSaveAs = nullptr;
     QAction* mnuFilePrint = nullptr;
     QAction* FileExit = nullptr;
-    QList<QAction*> EditSub;             // 0..10
-    QList<QAction*> ViewSub;             // 0..7
-    QList<QAction*> FormatSub;           // 0..15
-    QList<QAction*> mnuPositionSub;      // 0..8
-    QList<QAction*> TableSub;            // 0..11
-    QList<QAction*> mnuInsertFormItem;   // 0..10
+    QList<QAction*> EditSub;              // 0..10
+    QList<QAction*> ViewSub;              // 0..7
+    QList<QAction*> FormatSub;            // 0..15
+    QList<QAction*> mnuPositionSub;       // 0..8
+    QList<QAction*> TableSub;             // 0..11
+    QList<QAction*> mnuInsertFormItem;    // 0..10
     QList<QAction*> mnuSpecialEffectsSub; // index 1..4 (0 unused)
     QAction* mnuInsertPageProperties = nullptr;
     QAction* mnuInsertAnchor = nullptr;
