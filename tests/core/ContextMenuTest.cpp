@@ -2,7 +2,7 @@
 // and the chosen item runs its command.
 #include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
-#include "support/TestSupport.h"
+#include "support/MainFormFixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -30,26 +30,16 @@ struct Shape {
     QList<int> states;
 };
 
-class ContextMenu : public ::testing::Test {
+class ContextMenu : public MainFormTest {
 protected:
     void SetUp() override {
-        resetSettings();
-        form = std::make_unique<MainForm>();
-        form->resize(1000, 700);
-        form->show();
-        editor = form->DHTMLEdit1;
+        MainFormTest::SetUp();
         ASSERT_TRUE(waitUntil([&] { return form->editorReady; }));
         QGuiApplication::clipboard()->setText("clip");
     }
-    void TearDown() override {
-        if (form) {
-            editor->setDocumentHTML("<html><body></body></html>", false);
-            form->close();
-        }
-        form.reset();
-    }
     void page(const QString& body) {
         editor->setDocumentHTML("<html><head></head><body>" + body + "</body></html>");
+
         pump(100);
     }
 
@@ -88,9 +78,6 @@ protected:
         return shape;
     }
     int rows() { return js(editor, "document.querySelector('table').rows.length").toInt(); }
-
-    std::unique_ptr<MainForm> form;
-    DHTMLEdit* editor = nullptr;
 };
 
 const QStringList Base = {"Cut", "Copy", "Paste", "", "Select All", "", "Font..."};

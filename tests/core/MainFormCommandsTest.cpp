@@ -2,7 +2,7 @@
 // Edit, Table, Format and Position menus and the display that follows the selection.
 #include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
-#include "support/TestSupport.h"
+#include "support/MainFormFixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,11 +18,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Failures show texts as text.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 // Texts compare as text, so that a failure shows them.
 #define EXPECT_TEXT(actual, expected)                                                              \
     EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
@@ -31,22 +26,11 @@ using namespace TestSupport;
 
 namespace {
 
-class Window : public ::testing::Test {
+class Window : public MainFormTest {
 protected:
     void SetUp() override {
-        resetSettings();
-        form = std::make_unique<MainForm>();
-        form->resize(1000, 700);
-        form->show();
-        editor = form->DHTMLEdit1;
+        MainFormTest::SetUp();
         ASSERT_TRUE(waitUntil([&] { return form->editorReady; })) << "no DocumentComplete";
-    }
-    void TearDown() override {
-        if (form) {
-            editor->setDocumentHTML("<html><body></body></html>", false);
-            form->close();
-        }
-        form.reset();
     }
     void page(const QString& body) {
         editor->setDocumentHTML("<html><head></head><body>" + body + "</body></html>");
@@ -58,7 +42,6 @@ protected:
                         .mid(1)
                         .chopped(1)));
     }
-    QString body() { return bodyHTML(editor); }
     QAction* button(const QString& key) { return form->Toolbar1Buttons.value(key); }
     int formatItem(const QString& caption) {
         for (int i = 0; i < form->FormatSub.size(); ++i)
@@ -66,9 +49,6 @@ protected:
                 return i;
         return -1;
     }
-
-    std::unique_ptr<MainForm> form;
-    DHTMLEdit* editor = nullptr;
 };
 
 const QString Hello = "<div id=\"d\">Hello world</div>";

@@ -7,11 +7,6 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
-// Failures show texts as text.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 // Texts compare as text, so that a failure shows them.
 #define EXPECT_TEXT(actual, expected)                                                              \
     EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())

@@ -8,8 +8,14 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <ostream>
 
 class DHTMLEdit;
+
+// Failures show texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 class QWidget;
 
 namespace TestSupport {
