@@ -113,42 +113,37 @@ int LeadingNumber(const QString& text, int bits) {
 
 namespace Module1 {
 
+namespace {
+struct Reason {
+    int32_t code;
+    const char* text;
+};
+QString reasonIn(std::initializer_list<Reason> known, int32_t code) {
+    for (const Reason& r : known)
+        if (r.code == code)
+            return r.text;
+    return "Unknown error";
+}
+} // namespace
+
 QString LoadErrorReason(int32_t code) {
-    switch (code) {
-    case ErrorCode::ServerScript:
-        return "Document is primarily server side script";
-    case ErrorCode::Frameset:
-        return "Document contains a frameset";
-    case ErrorCode::Unexpected:
-        return "Unexpected error";
-    case ErrorCode::FileNotFound:
-        return "File not found";
-    case ErrorCode::PathNotFound:
-        return "Path not found";
-    case ErrorCode::InvalidArgument:
-        return "Invalid argument";
-    case ErrorCode::AccessDenied:
-        return "Access denied";
-    default:
-        return "Unknown error";
-    }
+    return reasonIn({{ErrorCode::ServerScript, "Document is primarily server side script"},
+                     {ErrorCode::Frameset, "Document contains a frameset"},
+                     {ErrorCode::Unexpected, "Unexpected error"},
+                     {ErrorCode::FileNotFound, "File not found"},
+                     {ErrorCode::PathNotFound, "Path not found"},
+                     {ErrorCode::InvalidArgument, "Invalid argument"},
+                     {ErrorCode::AccessDenied, "Access denied"}},
+                    code);
 }
 
 QString SaveErrorReason(int32_t code) {
-    switch (code) {
-    case ErrorCode::DiskFull:
-        return "Disk is full";
-    case ErrorCode::Unexpected:
-        return "Unexpected error";
-    case ErrorCode::PathNotFound:
-        return "Path not found";
-    case ErrorCode::InvalidArgument:
-        return "Invalid argument";
-    case ErrorCode::AccessDenied:
-        return "Access denied";
-    default:
-        return "Unknown error";
-    }
+    return reasonIn({{ErrorCode::DiskFull, "Disk is full"},
+                     {ErrorCode::Unexpected, "Unexpected error"},
+                     {ErrorCode::PathNotFound, "Path not found"},
+                     {ErrorCode::InvalidArgument, "Invalid argument"},
+                     {ErrorCode::AccessDenied, "Access denied"}},
+                    code);
 }
 
 } // namespace Module1
