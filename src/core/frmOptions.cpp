@@ -31,7 +31,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
 
     Frame1 = new QGroupBox("Saving your Web page", this);
     Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(twips(120, 120, 9000, 1260));
+    Frame1->setGeometry(twips(120, 120, 9900, 1260));
     auto* group = new QButtonGroup(this);
     const QStringList captions = {
         "Copy images and other files to the same folder where your Web page is stored. "
@@ -42,7 +42,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(captions[i], Frame1);
         option->setObjectName(QString("optPublishLocal_%1").arg(i));
-        option->setGeometry(twips(180, tops[i], 8700, 300));
+        option->setGeometry(twips(180, tops[i], 9600, 300));
         group->addButton(option, i);
         optPublishLocal << option;
     }
@@ -56,12 +56,12 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(twips(6540, 2340, 1215, 375));
+    cmdOK->setGeometry(twips(7440, 2340, 1215, 375));
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton("Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(7905, 2340, 1215, 375));
-    DialogParts::SetFormSize(this, 9240, 2880);
+    cmdCancel->setGeometry(twips(8805, 2340, 1215, 375));
+    DialogParts::SetFormSize(this, 10140, 2880);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
