@@ -263,11 +263,16 @@ void InsertTableDlg::OkCmd_Click() {
     if (!TableCaption->text().isEmpty())
         TableParam.Caption = TableCaption->text();
 
-    skipErrors([&] {
+    // A table the page cannot take (more cells than an editor can handle) is said so,
+    // rather than the dialog closing as if it had been inserted.
+    try {
         if (DHTMLEdit* editor = Module1::Editor())
             editor->ExecCommand(DECMD_INSERTTABLE, OLECMDEXECOPT_DONTPROMPTUSER,
                                 QVariant::fromValue(&TableParam));
-    });
+    } catch (const PlatformError&) {
+        skipErrors(
+            [&] { MsgBox("The table could not be inserted into your Web page.", vb::vbCritical); });
+    }
     accept();
 }
 

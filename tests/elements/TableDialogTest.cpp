@@ -123,6 +123,20 @@ TEST_F(TableDialog, UntickingTheBorderDropsItsColourAndKeepsTheSize) {
         << qPrintable(html());
 }
 
+TEST_F(TableDialog, ATableTooLargeForThePageIsReported) {
+    page("<div id='p'>Hello</div>");
+    form->ViewSub[0]->trigger(); // borders shown: no offer to show them first
+    QString text;
+    withDialog(form->TableSub[0], "InsertTableDlg", [&](QDialog* d) {
+        type(d, "Rows", "1000");
+        type(d, "Cols", "1000");
+        text = answerWhile([&] { field<QPushButton>(d, "OkCmd")->click(); });
+        EXPECT_FALSE(d->isVisible());
+    });
+    EXPECT_EQ(text, "The table could not be inserted into your Web page.");
+    EXPECT_EQ(count("table"), 0);
+}
+
 TEST_F(TableDialog, BadCountsAreRefusedAndTheDialogStaysOpen) {
     page("<div id='p'>Hello</div>");
     withDialog(form->TableSub[0], "InsertTableDlg", [&](QDialog* d) {
