@@ -5,6 +5,8 @@
 #include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
 
+#include "BenchPage.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,25 +17,6 @@
 #include <vector>
 
 namespace {
-
-QString makePage(const QString& folder, qint64 bytes) {
-    QByteArray page = "<html><head><title>Bench</title></head><body>\n";
-    int n = 0;
-    while (page.size() < bytes) {
-        page += "<h2>Section " + QByteArray::number(n) + "</h2>\n<p id=\"p" +
-                QByteArray::number(n) +
-                "\">Lorem <b>ipsum</b> dolor sit amet, <font face=\"Arial\">consectetur</font> "
-                "adipiscing elit, sed do eiusmod tempor.</p>\n<table border=1><tr><td>a</td>"
-                "<td>b</td></tr></table>\n<ul><li>one</li><li>two</li></ul>\n";
-        ++n;
-    }
-    page += "</body></html>\n";
-    const QString path = folder + "/bench.html";
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(page);
-    return path;
-}
 
 struct Figures {
     double median = 0;
@@ -99,7 +82,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString page = makePage(dir.path(), 1024 * 1024);
+    const QString page = makeBenchPage(dir.path(), 1024 * 1024);
 
     auto* form = new MainForm;
     DHTMLEdit* editor = form->DHTMLEdit1;

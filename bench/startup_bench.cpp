@@ -3,6 +3,8 @@
 #include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
 
+#include "BenchPage.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -16,27 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString makePage(const QString& folder, qint64 bytes) {
-    QByteArray page = "<html><head><title>Bench</title></head><body>\n";
-    int n = 0;
-    while (page.size() < bytes) {
-        page += "<h2>Section " + QByteArray::number(n) +
-                "</h2>\n<p>Lorem <b>ipsum</b> dolor sit "
-                "amet, <a href=\"page" +
-                QByteArray::number(n) +
-                ".html\">consectetur</a> "
-                "adipiscing elit, sed do eiusmod tempor.</p>\n<table border=1><tr><td>a</td>"
-                "<td>b</td></tr></table>\n";
-        ++n;
-    }
-    page += "</body></html>\n";
-    const QString path = folder + "/bench.html";
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(page);
-    return path;
-}
 
 double bareLoadMs(const QString& path) {
     QWebEngineProfile profile;
@@ -66,7 +47,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString page = makePage(dir.path(), 5 * 1024 * 1024);
+    const QString page = makeBenchPage(dir.path(), 5 * 1024 * 1024);
 
     QElapsedTimer t;
     t.start();
