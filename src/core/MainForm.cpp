@@ -537,6 +537,10 @@ void MainForm::connectEditor() {
     connect(DHTMLEdit1, &DHTMLEdit::ShowContextMenu, this, &MainForm::DHTMLEdit1_ShowContextMenu);
     connect(DHTMLEdit1, &DHTMLEdit::ContextMenuAction, this,
             &MainForm::DHTMLEdit1_ContextMenuAction);
+    // The ticks show the surface's options, whoever set them.
+    connect(DHTMLEdit1, &DHTMLEdit::ShowBordersChanged, ViewSub[0], &QAction::setChecked);
+    connect(DHTMLEdit1, &DHTMLEdit::ShowDetailsChanged, ViewSub[1], &QAction::setChecked);
+    connect(DHTMLEdit1, &DHTMLEdit::SnapToGridChanged, EditSub[10], &QAction::setChecked);
 }
 
 // ---- start-up --------------------------------------------------------------------
@@ -833,18 +837,10 @@ void MainForm::UpdateCaption() {
 void MainForm::ViewSub_Click(int index) {
     switch (index) {
     case 0:
-        skipErrors([&] {
-            const bool b = !DHTMLEdit1->ShowBorders();
-            DHTMLEdit1->setShowBorders(b);
-            ViewSub[0]->setChecked(b);
-        });
+        skipErrors([&] { DHTMLEdit1->setShowBorders(!DHTMLEdit1->ShowBorders()); });
         break;
     case 1:
-        skipErrors([&] {
-            const bool b = !DHTMLEdit1->ShowDetails();
-            DHTMLEdit1->setShowDetails(b);
-            ViewSub[1]->setChecked(b);
-        });
+        skipErrors([&] { DHTMLEdit1->setShowDetails(!DHTMLEdit1->ShowDetails()); });
         break;
     case 2:
         skipErrors([&] { ShowSourceView(); });

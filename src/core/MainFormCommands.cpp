@@ -189,9 +189,7 @@ void MainForm::Toolbar3_ButtonMenuClick(const QString& key) {
 
 void MainForm::EditSub_Click(int index) {
     if (index == 10) {
-        const bool snap = !DHTMLEdit1->SnapToGrid();
-        skipErrors([&] { DHTMLEdit1->setSnapToGrid(snap); });
-        EditSub[10]->setChecked(snap);
+        skipErrors([&] { DHTMLEdit1->setSnapToGrid(!DHTMLEdit1->SnapToGrid()); });
         return;
     }
     run(DHTMLEdit1, EditMenuCommands.value(index), OLECMDEXECOPT_DODEFAULT);

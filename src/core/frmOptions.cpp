@@ -1,7 +1,6 @@
 #include "core/frmOptions.h"
 
 #include "core/DialogParts.h"
-#include "core/MainForm.h"
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
@@ -95,10 +94,6 @@ void frmOptions::cmdOK_Click() {
     skipErrors([&] {
         if (DHTMLEdit* editor = Module1::Editor())
             editor->setShowBorders(borders);
-    });
-    skipErrors([&] {
-        if (MainForm* main = Module1::Main())
-            main->ViewSub[0]->setChecked(borders);
     });
     skipErrors([&] { SaveSetting(AppKey, "Misc", "ViewBorders", borders ? "yes" : "no"); });
 

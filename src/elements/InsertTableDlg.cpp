@@ -1,7 +1,6 @@
 #include "elements/InsertTableDlg.h"
 
 #include "core/CColor.h"
-#include "core/MainForm.h"
 #include "core/Module1.h"
 #include "elements/ElementMarkup.h"
 #include "platform/DHTMLEdit.h"
@@ -213,16 +212,13 @@ void InsertTableDlg::lblBorderColor_Click() {
 }
 
 void InsertTableDlg::offerInvisibleBorders() {
-    MainForm* main = Module1::Main();
-    if (!main || main->ViewSub.isEmpty() || main->ViewSub[0]->isChecked())
+    DHTMLEdit* editor = Module1::Editor();
+    if (!editor || editor->ShowBorders())
         return;
     if (MsgBox(InvisibleBordersQuestion, vb::vbYesNo, QString(), this) != vb::vbYes)
         return;
-    skipErrors([&] {
-        if (DHTMLEdit* editor = Module1::Editor())
-            editor->setShowBorders(true);
-    });
-    main->ViewSub[0]->setChecked(true);
+    // The View menu's tick follows the surface.
+    skipErrors([&] { editor->setShowBorders(true); });
 }
 
 void InsertTableDlg::OkCmd_Click() {

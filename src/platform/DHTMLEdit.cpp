@@ -435,17 +435,26 @@ HtmlDocument DHTMLEdit::DOM() {
 }
 
 void DHTMLEdit::setShowBorders(bool on) {
+    const bool changed = showBorders_ != on;
     showBorders_ = on;
+    if (changed)
+        emit ShowBordersChanged(on);
     callEditor("setOptions", {QVariantMap{{"borders", on}}});
 }
 
 void DHTMLEdit::setShowDetails(bool on) {
+    const bool changed = showDetails_ != on;
     showDetails_ = on;
+    if (changed)
+        emit ShowDetailsChanged(on);
     callEditor("setOptions", {QVariantMap{{"details", on}}});
 }
 
 void DHTMLEdit::setSnapToGrid(bool on) {
+    const bool changed = snapToGrid_ != on;
     snapToGrid_ = on;
+    if (changed)
+        emit SnapToGridChanged(on);
     callEditor("setOptions", {QVariantMap{{"snap", on}}});
 }
 

@@ -80,6 +80,10 @@ signals:
     void DisplayChanged();
     void ShowContextMenu(int x, int y);
     void ContextMenuAction(int itemIndex);
+    // The display options, each emitted when its value changes.
+    void ShowBordersChanged(bool on);
+    void ShowDetailsChanged(bool on);
+    void SnapToGridChanged(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
