@@ -18,10 +18,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Texts compare as text, so that a failure shows them.
-#define EXPECT_TEXT(actual, expected)                                                              \
-    EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
-
 using namespace TestSupport;
 
 namespace {

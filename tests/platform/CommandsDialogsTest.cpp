@@ -21,10 +21,6 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
-// Texts compare as text, so that a failure shows them.
-#define EXPECT_TEXT(actual, expected)                                                              \
-    EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
-
 using namespace TestSupport;
 
 namespace {

@@ -8,10 +8,6 @@
 #include <QJsonDocument>
 #include <gtest/gtest.h>
 
-// Texts compare as text, so that a failure shows them.
-#define EXPECT_TEXT(actual, expected)                                                              \
-    EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
-
 using namespace TestSupport;
 
 namespace {

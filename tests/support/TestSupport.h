@@ -16,6 +16,9 @@ class DHTMLEdit;
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
+// Texts compare as text, so that a failure shows them.
+#define EXPECT_TEXT(actual, expected)                                                              \
+    EXPECT_EQ(QString(actual).toStdString(), QString(expected).toStdString())
 class QWidget;
 
 namespace TestSupport {
