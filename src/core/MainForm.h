@@ -15,7 +15,6 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class SplitterBar;
-class frmVowels;
 
 // The program's main window: the editing surface with its menus, three toolbars,
 // shortcut bar and status bar. Its handlers keep the names they are known by
@@ -234,5 +233,4 @@ private:
     // pixels it reports the twips it was given, so stored values do not drift.
     QRect givenTwips_;
     QRect givenPixels_;
-    frmVowels* specialCharacters_ = nullptr;
 };

@@ -65,6 +65,10 @@ QString SelectedText() {
     return requireEditor()->DOM().selection().createRange().Text();
 }
 
+bool ControlSelected() {
+    return requireEditor()->DOM().selection().type() == QLatin1String("Control");
+}
+
 void PasteAtSelection(const QString& html) {
     requireEditor()->DOM().selection().createRange().pasteHTML(html);
 }

@@ -55,6 +55,8 @@ void UpdateCaption();
 // ---- the selection ------------------------------------------------------------------
 // The selection's plain text ("" when nothing is selected).
 QString SelectedText();
+// True when the selection is an element (an image, a line, a field...), not text.
+bool ControlSelected();
 // Replaces the selection with html, or inserts it at the caret.
 void PasteAtSelection(const QString& html);
 // Inserts "<body> " followed by s right after the body's start tag.
