@@ -1,5 +1,7 @@
 #include "effects/Effects.h"
 
+#include "effects/EffectDialog.h"
+
 namespace Effects {
 
 void SpecialEffect(QWidget* /*owner*/, int index) {
@@ -33,6 +35,17 @@ void InsertSound(QWidget* /*owner*/) {
     // preview window's Insert, so nothing is inserted when it returns (inserting
     // PendingSnippet again would put the sound into the page twice, or put in one the
     // user backed out of).
+}
+
+} // namespace Effects
+
+namespace Effects {
+
+void Run(EffectDialog* dialog) {
+    // The preview window and the way back to the dialog come here; until then the
+    // dialog is shown once.
+    dialog->handedOver = false;
+    dialog->exec();
 }
 
 } // namespace Effects

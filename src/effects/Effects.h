@@ -1,5 +1,6 @@
 #pragma once
 
+class EffectDialog;
 class QWidget;
 
 // The Insert operations of the scripted effects: each effect dialog, its preview and
@@ -12,5 +13,10 @@ namespace Effects {
 void SpecialEffect(QWidget* owner, int index);
 // Insert > Sound (and the beginner toolbar's "Sound").
 void InsertSound(QWidget* owner);
+
+// Shows dialog modally and runs its hand-over: while the dialog hands over, a fresh
+// preview window shows its effect; "<< Edit special effect" shows the same dialog again
+// without its load step. Returns once the dialog is unloaded or left hidden.
+void Run(EffectDialog* dialog);
 
 } // namespace Effects
