@@ -436,6 +436,15 @@
 
   // ---- commands -------------------------------------------------------------------
 
+  // Changes made between these two calls, over several calls from the program, undo
+  // as one step (a dialog's result that goes in as more than one insertion).
+  T.beginStep = function () { if (T.undo) T.undo.begin(); return true; };
+  T.endStep = function () {
+    if (T.undo) T.undo.end();
+    T.displayChanged();
+    return true;
+  };
+
   // One undo step around a change of ours.
   T.step = function (fn) {
     if (!T.undo) return fn();
