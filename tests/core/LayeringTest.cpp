@@ -66,9 +66,11 @@ TEST(Layering, OnlyTheCompositionRootIncludesTheMainWindow) {
 }
 
 TEST(Layering, OnlyThePlatformLayerIncludesTheWebEngine) {
-    for (const Include& inc : includesUnderSrc())
-        if (isWebEngineHeader(inc.header))
+    for (const Include& inc : includesUnderSrc()) {
+        if (isWebEngineHeader(inc.header)) {
             EXPECT_TRUE(inc.file.startsWith("platform/"))
                 << qPrintable(inc.file) << ":" << inc.line << " includes " << qPrintable(inc.header)
                 << "; only src/platform may know the web engine";
+        }
+    }
 }
