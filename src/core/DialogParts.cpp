@@ -55,14 +55,19 @@ void SetFormSize(QWidget* form, int widthTwips, int heightTwips) {
     form->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
 }
 
+QIcon ProgramIcon(const QString& name) {
+    const QString file = QCoreApplication::applicationDirPath() + "/icons/" + name + ".png";
+    return QFileInfo::exists(file) ? QIcon(file) : QIcon();
+}
+
 QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& icon,
                            const QString& tip, const QString& text) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setToolTip(tip);
-    const QString file = QCoreApplication::applicationDirPath() + "/icons/" + icon + ".png";
-    if (QFileInfo::exists(file)) {
-        button->setIcon(QIcon(file));
+    const QIcon picture = ProgramIcon(icon);
+    if (!picture.isNull()) {
+        button->setIcon(picture);
         button->setIconSize(QSize(16, 16));
     } else {
         button->setText(text);

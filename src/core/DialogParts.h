@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 #include <QString>
 
@@ -27,6 +28,10 @@ void SizeHeadingBand(const HeadingBand& band, int formWidthTwips);
 
 // Gives a form its size in twips.
 void SetFormSize(QWidget* form, int widthTwips, int heightTwips);
+
+// A picture of the program folder's "icons" folder by name ("bold" is icons/bold.png);
+// a null icon when the file is missing.
+QIcon ProgramIcon(const QString& name);
 
 // A button showing a picture and a tool tip, no caption (browse, favourites, help,
 // play, move a row). icon names a file in the program folder's "icons" folder; text is

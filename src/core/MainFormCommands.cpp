@@ -42,19 +42,6 @@ bool available(int status) {
     return status > 2;
 }
 
-// The Edit menu entry a toolbar's edit button runs.
-int editEntryFor(const QString& key) {
-    if (key == "Cut")
-        return 3;
-    if (key == "Copy")
-        return 4;
-    if (key == "Paste")
-        return 5;
-    if (key == "Find")
-        return 8;
-    return -1;
-}
-
 // The font boxes for the statuses of the two get commands: the selection's font and
 // size when there is one, else empty (enabled when the selection mixes several).
 void showFontBoxes(MainForm& form, int nameStatus, int sizeStatus) {
@@ -79,110 +66,20 @@ void showFontBoxes(MainForm& form, int nameStatus, int sizeStatus) {
     }
 }
 
+} // namespace
+
 // The colour button: black to start with; a cancelled dialog applies nothing.
-void pickForeColor(MainForm& form) {
+void MainForm::pickForeColor() {
     try {
         CommonDialog dialog;
         dialog.Color = 0;
         dialog.CancelError = true;
-        if (!dialog.ShowColor(&form))
+        if (!dialog.ShowColor(this))
             throw PlatformError(ErrorCode::CancelError, "Cancel was selected.");
-        form.DHTMLEdit1->ExecCommand(DECMD_SETFORECOLOR, OLECMDEXECOPT_DONTPROMPTUSER,
-                                     MainForm::ColorToHtml(dialog.Color));
+        DHTMLEdit1->ExecCommand(DECMD_SETFORECOLOR, OLECMDEXECOPT_DONTPROMPTUSER,
+                                ColorToHtml(dialog.Color));
     } catch (...) {
     }
-}
-
-} // namespace
-
-// ---- the tables ---------------------------------------------------------------------
-
-void MainForm::InitFormatButtons() {
-    FormatButtonKeys = {"Bold",   "Italic",      "Underline", "Numbers",      "Bullets", "Outdent",
-                        "Indent", "LeftJustify", "Center",    "RightJustify", "Color"};
-    FormatButtonCommands = {DECMD_BOLD,         DECMD_ITALIC,      DECMD_UNDERLINE,
-                            DECMD_ORDERLIST,    DECMD_UNORDERLIST, DECMD_OUTDENT,
-                            DECMD_INDENT,       DECMD_JUSTIFYLEFT, DECMD_JUSTIFYCENTER,
-                            DECMD_JUSTIFYRIGHT, DECMD_SETFORECOLOR};
-}
-
-void MainForm::InitMenuCommands() {
-    EditMenuCommands = {DECMD_UNDO,  DECMD_REDO,      0, DECMD_CUT,     DECMD_COPY,
-                        DECMD_PASTE, DECMD_SELECTALL, 0, DECMD_FINDTEXT};
-    TableMenuCommands = {DECMD_INSERTTABLE, 0, DECMD_INSERTROW,  DECMD_INSERTCOL,
-                         DECMD_INSERTCELL,  0, DECMD_DELETEROWS, DECMD_DELETECOLS,
-                         DECMD_DELETECELLS, 0, DECMD_MERGECELLS, DECMD_SPLITCELL};
-    PositionMenuCommands = {
-        DECMD_MAKE_ABSOLUTE, DECMD_BRING_TO_FRONT,   DECMD_SEND_TO_BACK,    DECMD_BRING_FORWARD,
-        DECMD_SEND_BACKWARD, DECMD_BRING_ABOVE_TEXT, DECMD_SEND_BELOW_TEXT, 0,
-        DECMD_LOCK_ELEMENT};
-}
-
-// ---- toolbars -------------------------------------------------------------------------
-
-void MainForm::Toolbar1_ButtonClick(const QString& key) {
-    if (key == "Color") {
-        pickForeColor(*this);
-        return;
-    }
-    const int button = FormatButtonKeys.indexOf(key);
-    if (button >= 0) {
-        run(DHTMLEdit1, FormatButtonCommands.value(button), OLECMDEXECOPT_DONTPROMPTUSER);
-        return;
-    }
-    const int entry = editEntryFor(key);
-    if (entry >= 0)
-        run(DHTMLEdit1, EditMenuCommands.value(entry), OLECMDEXECOPT_DODEFAULT);
-}
-
-void MainForm::Toolbar2_ButtonClick(const QString& key) {
-    if (key == "New")
-        skipErrors([&] { FileNew_Click(); });
-    else if (key == "Open")
-        skipErrors([&] { FileOpen_Click(); });
-    else if (key == "Save")
-        skipErrors([&] { FileSave_Click(); });
-    else if (key == "Print")
-        skipErrors([&] { mnuFilePrint_Click(); });
-    else if (key == "Page Properties")
-        skipErrors([&] { mnuInsertPageProperties_Click(); });
-    else if (key == "Hyperlink")
-        skipErrors([&] { mnuInsertHyperlink_Click(); });
-    else if (key == "Image")
-        skipErrors([&] { mnuInsertImage_Click(); });
-    else if (editEntryFor(key) >= 0)
-        run(DHTMLEdit1, EditMenuCommands.value(editEntryFor(key)), OLECMDEXECOPT_DODEFAULT);
-}
-
-void MainForm::Toolbar3_ButtonClick(const QString& key) {
-    if (key == "New")
-        skipErrors([&] { FileNew_Click(); });
-    else if (key == "Open")
-        skipErrors([&] { FileOpen_Click(); });
-    else if (key == "Save")
-        skipErrors([&] { FileSave_Click(); });
-    else if (key == "Colors")
-        skipErrors([&] { ShowPageColors(); });
-    else if (key == "Link")
-        skipErrors([&] { mnuInsertHyperlink_Click(); });
-    else if (key == "Image")
-        skipErrors([&] { mnuInsertImage_Click(); });
-    else if (key == "Sound")
-        skipErrors([&] { mnuInsertSound_Click(); });
-    else if (key == "Email")
-        skipErrors([&] { mnuInsertEmailLink_Click(); });
-    else if (key == "Line")
-        skipErrors([&] { mnuInsertHorizLine_Click(); });
-    else if (key == "Table")
-        skipErrors([&] { TableSub_Click(0); });
-    else if (key == "Preview")
-        skipErrors([&] { BrowserPreview(); });
-}
-
-void MainForm::Toolbar3_ButtonMenuClick(const QString& key) {
-    const int entry = editEntryFor(key);
-    if (entry >= 3 && entry <= 5)
-        run(DHTMLEdit1, EditMenuCommands.value(entry), OLECMDEXECOPT_DODEFAULT);
 }
 
 // ---- menus -------------------------------------------------------------------------------
