@@ -1,8 +1,8 @@
 // The Insert menu's own commands on the real editing surface: free HTML, form fields,
 // the menu's opening, and the items whose dialogs come later.
-#include "core/InsertDriver.h"
 #include "core/InsertHTMLDlg.h"
 #include "core/Module1.h"
+#include "support/DialogDriver.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTextCursor>
 
-using namespace InsertDriver;
+using namespace DialogDriver;
 
 namespace {
 class InsertMenu : public InsertTest {

@@ -1,8 +1,8 @@
 // Insert > Horizontal Line on the real editing surface, driven as a user would.
 #include "core/Module1.h"
-#include "elements/ElementsDriver.h"
 #include "elements/frmHorizLine.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 
-using namespace ElementsDriver;
+using namespace DialogDriver;
 
 namespace {
 class HorizLineDialog : public WithMainForm {};

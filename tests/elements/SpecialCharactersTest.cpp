@@ -1,7 +1,7 @@
 // Insert > Special Characters: the modeless picker on the real editing surface.
 #include "core/Module1.h"
-#include "elements/ElementsDriver.h"
 #include "elements/frmVowels.h"
+#include "support/DialogDriver.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,7 +11,7 @@
 #include <QTabBar>
 #include <QTest>
 
-using namespace ElementsDriver;
+using namespace DialogDriver;
 
 namespace {
 const QString Confirmation = "The special character was inserted successfully.";

@@ -1,7 +1,7 @@
 // Insert > Table > Insert Table... on the real editing surface, driven as a user would.
 #include "core/Module1.h"
-#include "elements/ElementsDriver.h"
 #include "elements/InsertTableDlg.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using namespace ElementsDriver;
+using namespace DialogDriver;
 
 namespace {
 const QString RowsMessage = "Please specify a positive integer for the number of table rows.";

@@ -1,6 +1,6 @@
 // Insert > Text Box on the real editing surface, driven as a user would.
-#include "elements/ElementsDriver.h"
 #include "elements/frmTextBox.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-using namespace ElementsDriver;
+using namespace DialogDriver;
 
 namespace {
 class TextBoxDialog : public WithMainForm {};

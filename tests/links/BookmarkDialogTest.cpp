@@ -1,8 +1,8 @@
 // Insert > Anchor/Bookmark on the real editing surface, driven as a user would.
-#include "core/InsertDriver.h"
 #include "core/Module1.h"
 #include "links/Anchor1.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-using namespace InsertDriver;
+using namespace DialogDriver;
 
 namespace {
 class Bookmark : public InsertTest {};

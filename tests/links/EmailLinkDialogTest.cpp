@@ -1,10 +1,10 @@
 // Insert > Email Link on the real editing surface, driven as a user would, with the
 // remembered address.
-#include "core/InsertDriver.h"
 #include "core/Module1.h"
 #include "links/frmMailTo.h"
 #include "platform/Help.h"
 #include "platform/Settings.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-using namespace InsertDriver;
+using namespace DialogDriver;
 
 namespace {
 class EmailLink : public InsertTest {

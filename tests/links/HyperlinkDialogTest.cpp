@@ -1,8 +1,8 @@
 // Insert > Hyperlink on the real editing surface, driven as a user would.
-#include "core/InsertDriver.h"
 #include "core/Module1.h"
 #include "links/LINKTEXT.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-using namespace InsertDriver;
+using namespace DialogDriver;
 
 namespace {
 class Hyperlink : public InsertTest {};

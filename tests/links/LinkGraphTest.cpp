@@ -1,8 +1,8 @@
 // Insert > Image: the image dialog and its image browser, driven as a user would.
 #include "links/LinkGraph.h"
 #include "core/Module1.h"
-#include "elements/ElementsDriver.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -21,7 +21,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-using namespace ElementsDriver;
+using namespace DialogDriver;
 
 namespace {
 const QString Position = "style=\"position:absolute; top:30; left:30\"";

@@ -1,22 +1,25 @@
 #pragma once
 
-// A main window with a page to insert into, and the user's way through the Insert
-// menu's dialogs: trigger the menu item, find the dialog by name, fill it, press OK.
+// A main window with a page to insert into, and the user's way through the dialogs its
+// menus open: trigger the menu item, find the dialog by name, fill it, press its
+// buttons, and answer the message boxes, file dialogs and colour pickers they open.
 
 #include "support/MainFormFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 
-namespace InsertDriver {
+namespace DialogDriver {
 
 using InsertTest = TestSupport::MainFormTest;
 using TestSupport::field;
@@ -78,4 +81,44 @@ inline void chooseFile(QWidget* w, const QString& path) {
     }
 }
 
-} // namespace InsertDriver
+// The page's caret goes to the end of #p when the body has one.
+class WithMainForm : public TestSupport::MainFormTest {
+protected:
+    void page(const QString& body) {
+        MainFormTest::page(body);
+        if (body.contains("id='p'"))
+            TestSupport::caretAtEnd(editor, "#p");
+    }
+};
+
+// Clicks something that shows a message box, answers it with button and returns its
+// text ("" when no box came).
+inline QString answerWhile(const std::function<void()>& click,
+                           QMessageBox::StandardButton button = QMessageBox::Ok) {
+    QString text = QStringLiteral("<no message>");
+    TestSupport::answerMessageBox(button, &text);
+    click();
+    TestSupport::pump(30);
+    return text;
+}
+
+// Picks a colour in the colour picker that the click opens (an invalid colour cancels).
+inline void pickColor(const std::function<void()>& click, const QColor& color) {
+    TestSupport::whenModal([color](QWidget* w) {
+        auto* picker = qobject_cast<QColorDialog*>(w);
+        if (!picker) {
+            ADD_FAILURE() << "expected the colour picker, got " << qPrintable(w->objectName());
+            w->close();
+            return;
+        }
+        if (color.isValid()) {
+            picker->setCurrentColor(color);
+            picker->accept();
+        } else {
+            picker->reject();
+        }
+    });
+    click();
+}
+
+} // namespace DialogDriver
