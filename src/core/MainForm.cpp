@@ -1,5 +1,6 @@
 #include "core/MainForm.h"
 
+#include "core/AboutFrm.h"
 #include "core/MainLayout.h"
 #include "core/Module1.h"
 #include "core/ShortcutBar.h"
@@ -190,7 +191,10 @@ void MainForm::mnuHelpContents_Click() {
     Help::SendF1(this);
 }
 
-void MainForm::mnuAbout_Click() {}
+void MainForm::mnuAbout_Click() {
+    AboutFrm about(this);
+    about.exec();
+}
 
 // ---- closing ----------------------------------------------------------------------------
 
