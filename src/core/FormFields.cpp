@@ -1,5 +1,7 @@
 #include "core/FormFields.h"
 
+#include "core/Module1.h"
+
 #include <QRandomGenerator>
 #include <chrono>
 
@@ -42,9 +44,10 @@ QString FormFieldMarkup(int index, int number) {
     default:
         return {};
     }
-    const QString q = QStringLiteral("\"");
-    return "<input type=" + q + word + q + " name=" + q + word + n + q + " id=" + q + word + n + q +
-           extra + ">";
+    // The quoted values go through the one attribute writer, as every generated attribute.
+    return "<input" + Module1::FormatAttribute(" type=", word) +
+           Module1::FormatAttribute(" name=", word + n) +
+           Module1::FormatAttribute(" id=", word + n) + extra + ">";
 }
 
 int DrawFieldNumber() {

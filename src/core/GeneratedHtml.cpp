@@ -16,6 +16,7 @@ QString InAttribute(const QString& text, QChar quote) {
 QString InScriptString(const QString& text, QChar quote) {
     QString out;
     out.reserve(text.size() + 8);
+    QChar previous;
     for (const QChar c : text) {
         if (c == QLatin1Char('\\') || c == quote) {
             out += QLatin1Char('\\');
@@ -24,11 +25,26 @@ QString InScriptString(const QString& text, QChar quote) {
             out += QLatin1String("\\n");
         } else if (c == QLatin1Char('\r')) {
             out += QLatin1String("\\r");
+        } else if (previous == QLatin1Char('<') &&
+                   (c == QLatin1Char('/') || c == QLatin1Char('!'))) {
+            out += QLatin1Char('\\');
+            out += c;
         } else {
             out += c;
         }
+        previous = c;
     }
     return out;
+}
+
+QString InScriptStringInAttribute(const QString& text, QChar stringQuote, QChar attributeQuote) {
+    return InAttribute(InScriptString(text, stringQuote), attributeQuote);
+}
+
+QString InScriptAddress(const QString& text, QChar stringQuote, QChar attributeQuote) {
+    QString script = InScriptString(text, stringQuote);
+    script.replace(QLatin1Char('%'), QLatin1String("%25"));
+    return InAttribute(script, attributeQuote);
 }
 
 QString CssLength(const QString& value) {

@@ -6,8 +6,8 @@
 // generated HTML uses these, so the rule lives in one place:
 // - inside a quoted attribute value, that quote becomes its character reference;
 // - inside a script string, "\" and that string's quote get a backslash;
-// - where one sits inside the other (a style attribute inside a script string), the
-//   inner rule is applied first, then the outer;
+// - where one sits inside the other (a script string inside an event attribute, a style
+//   attribute inside a script string), the inner rule is applied first, then the outer;
 // - element content stays as typed (a user may type markup on purpose).
 namespace GeneratedHtml {
 
@@ -17,8 +17,21 @@ QString InAttribute(const QString& text, QChar quote = QLatin1Char('"'));
 
 // text for inside a script string literal delimited by quote ('\'' or '"'): every '\\'
 // and every quote get a backslash in front; a line break becomes "\n" (a literal line
-// break would end the string).
+// break would end the string); "</" and "<!" become "<\/" and "<\!", which read the
+// same in the string but can neither end nor confuse a script element around it.
 QString InScriptString(const QString& text, QChar quote = QLatin1Char('\''));
+
+// text for a script string (delimited by stringQuote) inside an attribute value
+// (delimited by attributeQuote), as in onmouseover="window.status='...'".
+QString InScriptStringInAttribute(const QString& text, QChar stringQuote = QLatin1Char('\''),
+                                  QChar attributeQuote = QLatin1Char('"'));
+
+// text for a script string inside a "javascript:" address inside an attribute value,
+// as in href="javascript:f('...')". The engine percent-decodes such an address before it
+// runs it, so between the two rules every "%" is written "%25": the script gets the text
+// as typed, "%27" included.
+QString InScriptAddress(const QString& text, QChar stringQuote = QLatin1Char('\''),
+                        QChar attributeQuote = QLatin1Char('"'));
 
 // A length for a style attribute: a bare number (digits with an optional sign and
 // decimal point, blanks around it ignored) gets "px"; anything else (a value with its

@@ -1,5 +1,6 @@
 #include "core/Module1.h"
 
+#include "core/GeneratedHtml.h"
 #include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
@@ -78,7 +79,9 @@ void InsertAtBodyStart(const QString& s) {
 }
 
 QString FormatAttribute(const QString& name, const QString& value) {
-    return name.toLower() + QChar('"') + value + QChar('"');
+    // The one writer of a double-quoted attribute: a quote typed into the value must not
+    // end it.
+    return name.toLower() + QChar('"') + GeneratedHtml::InAttribute(value) + QChar('"');
 }
 
 double RoundHalfEven(double value) {

@@ -64,7 +64,7 @@ void InsertAtBodyStart(const QString& s);
 
 // ---- common procedures -------------------------------------------------------------
 // The attribute text for generated markup: the name lower-cased, then the value in
-// double quotes (" HEIGHT=" and "50" give ` height="50"`).
+// double quotes (" HEIGHT=" and "50" give ` height="50"`), a '"' in it as "&quot;".
 QString FormatAttribute(const QString& name, const QString& value);
 // The address of the Internet shortcut file the user picks, or "" for no choice.
 QString GetFavoritesURL();

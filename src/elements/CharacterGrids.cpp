@@ -77,23 +77,30 @@ QList<Row> various() {
 const QString GreekCapitals = QString::fromUtf8("ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ");
 const QString GreekSmall = QString::fromUtf8("αβχδεφγηιϕκλμνοπθρστυϖωξψζ");
 
-Row greekRow(int upper, const QList<int>& bounds, char first, const QString& greek, int offset) {
+// The Greek letter for a Latin one, or a null character for anything else.
+QChar greekFor(QChar latin) {
+    if (latin >= QLatin1Char('A') && latin <= QLatin1Char('Z'))
+        return GreekCapitals[latin.unicode() - 'A'];
+    if (latin >= QLatin1Char('a') && latin <= QLatin1Char('z'))
+        return GreekSmall[latin.unicode() - 'a'];
+    return {};
+}
+
+Row greekRow(int upper, const QList<int>& bounds, char first) {
     Row r{upper, {}};
-    for (int i = 0; i < bounds.size(); ++i)
-        r.cells.append({bounds[i], SymbolFontLetter(QChar(first + i)), QString(greek[offset + i])});
+    for (int i = 0; i < bounds.size(); ++i) {
+        const QChar latin(first + i);
+        r.cells.append({bounds[i], SymbolFontLetter(latin), QString(greekFor(latin))});
+    }
     return r;
 }
 
 QList<Row> math() {
     return {
-        greekRow(30, {28, 56, 84, 112, 140, 168, 192, 221, 241, 267, 296, 324, 360}, 'A',
-                 GreekCapitals, 0),
-        greekRow(56, {28, 57, 88, 117, 142, 167, 193, 220, 243, 272, 299, 328, 360}, 'N',
-                 GreekCapitals, 13),
-        greekRow(84, {28, 53, 77, 101, 122, 146, 167, 193, 213, 239, 264, 288, 313}, 'a',
-                 GreekSmall, 0),
-        greekRow(108, {28, 52, 76, 100, 124, 150, 171, 197, 225, 252, 275, 304, 330}, 'n',
-                 GreekSmall, 13),
+        greekRow(30, {28, 56, 84, 112, 140, 168, 192, 221, 241, 267, 296, 324, 360}, 'A'),
+        greekRow(56, {28, 57, 88, 117, 142, 167, 193, 220, 243, 272, 299, 328, 360}, 'N'),
+        greekRow(84, {28, 53, 77, 101, 122, 146, 167, 193, 213, 239, 264, 288, 313}, 'a'),
+        greekRow(108, {28, 52, 76, 100, 124, 150, 171, 197, 225, 252, 275, 304, 330}, 'n'),
         row(136, {29, 58, 87, 116, 145, 174, 202, 229, 257},
             {"&cap;", "&cup;", "&sup;", "&supe;", "&sub;", "&sube;", "&nsub;", "&isin;", "&notin;"},
             QString::fromUtf8("∩∪⊃⊇⊂⊆⊄∈∉")),
@@ -105,7 +112,11 @@ QList<Row> math() {
 } // namespace
 
 QString SymbolFontLetter(QChar latin) {
-    return QStringLiteral("<FONT FACE=\"Symbol\">") + latin + QStringLiteral("</FONT>");
+    const QChar greek = greekFor(latin);
+    if (greek.isNull())
+        return QString();
+    return QStringLiteral("<FONT FACE=\"Symbol\">&#") + QString::number(greek.unicode()) +
+           QStringLiteral(";</FONT>");
 }
 
 const QList<Row>& RowsOf(int page) {

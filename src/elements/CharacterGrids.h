@@ -31,7 +31,10 @@ QSize PictureSize(int page);
 // What a click at (x, y), pixels of the picture, inserts: "" between or outside the
 // cells, and on the left or top edge (0).
 QString CellText(int page, int x, int y);
-// The text a Math cell of a Greek letter inserts: the letter in the Symbol font.
+// The text a Math cell of a Greek letter inserts: the Symbol font element around the
+// character reference of the Greek letter that font shows for the Latin one ("D" gives
+// `<FONT FACE="Symbol">&#916;</FONT>`, a delta). No current engine maps the font's Latin
+// letters to Greek, so the letter itself goes in; the font element stays.
 QString SymbolFontLetter(QChar latin);
 // The page's picture: black glyphs on white, each in the cell that inserts it.
 QImage DrawGrid(int page);

@@ -1,5 +1,6 @@
 #include "elements/ElementMarkup.h"
 
+#include "core/GeneratedHtml.h"
 #include "core/Module1.h"
 
 #include <QRegularExpression>
@@ -23,23 +24,30 @@ QString BuildHorizLine(const HorizLineChoices& c) {
     return "<hr" + attrs.toLower() + " />";
 }
 
+namespace {
+// One table attribute: a blank, the name and the typed value in single quotes.
+QString tableAttribute(const QString& name, const QString& value) {
+    return " " + name + "='" + GeneratedHtml::InAttribute(value, '\'') + "'";
+}
+} // namespace
+
 QString BuildTableAttrs(const TableChoices& c) {
     QString attrs;
     if (c.border) {
-        attrs += c.borderSize.isEmpty() ? QString(" border='1'") : " border='" + c.borderSize + "'";
+        attrs += tableAttribute("border", c.borderSize.isEmpty() ? QString("1") : c.borderSize);
         if (!c.borderColor.isEmpty())
-            attrs += " bordercolor='" + c.borderColor + "'";
+            attrs += tableAttribute("bordercolor", c.borderColor);
     } else {
-        attrs += " border='0'";
+        attrs += tableAttribute("border", "0");
     }
     if (!c.cellSpacing.isEmpty())
-        attrs += " cellspacing='" + c.cellSpacing + "'";
+        attrs += tableAttribute("cellspacing", c.cellSpacing);
     if (!c.cellPadding.isEmpty())
-        attrs += " cellpadding='" + c.cellPadding + "'";
+        attrs += tableAttribute("cellpadding", c.cellPadding);
     if (!c.width.isEmpty())
-        attrs += " width='" + c.width + "'";
+        attrs += tableAttribute("width", c.width);
     if (!c.bgColor.isEmpty())
-        attrs += " bgcolor='" + c.bgColor + "'";
+        attrs += tableAttribute("bgcolor", c.bgColor);
     return attrs;
 }
 
@@ -74,11 +82,15 @@ QString BuildTextBox(const TextBoxChoices& c) {
     QString border;
     if (c.border) {
         const QString color = c.borderColor.isEmpty() ? QStringLiteral("000000") : c.borderColor;
-        border = " border:" + BorderThicknessFor(c.borderThickness).trimmed() + " #" + color + " " +
-                 c.borderStyle + ";";
+        border =
+            " border:" + GeneratedHtml::CssLength(BorderThicknessFor(c.borderThickness).trimmed()) +
+            " #" + color + " " + c.borderStyle + ";";
     }
-    return "<div style='position:absolute; top:20; left:20; height:150; width:200;" + border +
-           back + fore + "'>" + c.text + "</div>";
+    // Unit-less lengths are ignored in a page with a doctype, and a unit-less border width
+    // in any page: every length carries its unit.
+    const QString style =
+        "position:absolute; top:20px; left:20px; height:150px; width:200px;" + border + back + fore;
+    return "<div style='" + GeneratedHtml::InAttribute(style, '\'') + "'>" + c.text + "</div>";
 }
 
 namespace {

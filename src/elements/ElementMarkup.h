@@ -28,7 +28,7 @@ struct TableChoices {
     QString bgColor; // "#RRGGBB" or empty
 };
 // The attribute text of the TABLE element: each attribute with a blank before it and
-// its value in single quotes.
+// its value in single quotes (a "'" typed into it as "&#39;").
 QString BuildTableAttrs(const TableChoices& c);
 
 // A typed count of table rows or columns.
@@ -56,7 +56,8 @@ struct TextBoxChoices {
 QString LineEndsToBreaks(const QString& text);
 // The thickness the box is built with: a text that is not a number counts "0".
 QString BorderThicknessFor(const QString& typed);
-// The positioned "div" of a text box; the text goes in as given.
+// The positioned "div" of a text box, every length of its style in pixels; the text
+// goes in as given.
 QString BuildTextBox(const TextBoxChoices& c);
 
 // Whether a text reads as a number: blanks around it, a sign, digits with an optional

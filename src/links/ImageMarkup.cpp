@@ -1,20 +1,16 @@
 #include "links/ImageMarkup.h"
 
+#include "core/GeneratedHtml.h"
+
 namespace ImageMarkup {
 
 namespace {
-const QString Position = QStringLiteral(" style='position:absolute; top:30; left:30'");
+const QString Position = QStringLiteral(" style='position:absolute; top:30px; left:30px'");
 
+// A typed value in double quotes; a double quote inside it (a file name may hold one)
+// is written as its character reference, so the attribute keeps the whole value.
 QString quoted(const QString& value) {
-    return '"' + value + '"';
-}
-
-// A file name or address in double quotes. A double quote inside it (a file name may
-// hold one) is written as a character reference, so the attribute keeps the whole
-// name instead of ending early.
-QString quotedAddress(const QString& value) {
-    QString v = value;
-    return quoted(v.replace('"', QStringLiteral("&quot;")));
+    return '"' + GeneratedHtml::InAttribute(value) + '"';
 }
 
 QString piece(const QString& literal, const QString& value) {
@@ -36,10 +32,10 @@ QString ImageAttributes(const ImageChoices& c) {
 }
 
 QString BuildImage(const ImageChoices& c) {
-    const QString image = "<img src=" + quotedAddress(c.file) + ImageAttributes(c);
+    const QString image = "<img src=" + quoted(c.file) + ImageAttributes(c);
     if (c.link.isEmpty())
         return image + Position + ">";
-    return "<a href=" + quotedAddress(c.link) + Position + ">" + image + ">" + "</a>";
+    return "<a href=" + quoted(c.link) + Position + ">" + image + ">" + "</a>";
 }
 
 } // namespace ImageMarkup

@@ -21,7 +21,7 @@ struct ImageChoices {
 };
 
 // The attributes after src: alignment, width, height, border, vspace and hspace, each
-// only when given, each value as typed.
+// only when given, each value as typed (a double quote in it as "&quot;").
 QString ImageAttributes(const ImageChoices& c);
 // The image, absolutely positioned; with a link the position belongs to the link.
 QString BuildImage(const ImageChoices& c);

@@ -1,12 +1,27 @@
 #include "links/LinkMarkup.h"
 
+#include "core/GeneratedHtml.h"
+
+using GeneratedHtml::InAttribute;
+
 namespace {
 const QString Quote = QStringLiteral("\"");
 const QString CrLf = QStringLiteral("\r\n");
+
+// A typed value in a double-quoted attribute.
+QString quoted(const QString& value) {
+    return Quote + InAttribute(value) + Quote;
+}
+
+// A status-bar text in the single-quoted script string of a double-quoted handler.
+QString statusScript(const QString& text) {
+    return Quote + "window.status='" + GeneratedHtml::InScriptStringInAttribute(text) +
+           "'; return true" + Quote;
+}
 } // namespace
 
 QString BuildBookmark(const BookmarkChoices& c) {
-    return "<a name=" + Quote + c.name + Quote + ">" + c.text + "</a>";
+    return "<a name=" + quoted(c.name) + ">" + c.text + "</a>";
 }
 
 QString NewWindowPiece(bool newWindow) {
@@ -16,12 +31,12 @@ QString NewWindowPiece(bool newWindow) {
 QString MouseOverPiece(const QString& overText) {
     if (overText.isEmpty())
         return {};
-    return " OnMouseOver=" + Quote + "window.status='" + overText + "'; return true" + Quote;
+    return " OnMouseOver=" + statusScript(overText);
 }
 
 QString MouseOutPiece(const QString& overText, const QString& outText) {
     if (!outText.isEmpty())
-        return " OnMouseOut=" + Quote + "window.status='" + outText + "'; return true" + Quote;
+        return " OnMouseOut=" + statusScript(outText);
     // Leaving the link clears what the over text put into the status bar.
     if (!overText.isEmpty())
         return " OnMouseOut=" + Quote + "window.status=' '; return true" + Quote;
@@ -44,15 +59,14 @@ HyperlinkOutcome BuildHyperlink(const HyperlinkChoices& c) {
     } else if (bareScheme) {
         // A bookmark on the page being edited: no address, and no status texts.
         out.clearsAddress = true;
-        out.html = "<a href=" + Quote + "#" + c.anchorName + Quote + target + ">" + c.text + "</a>";
+        out.html = "<a href=" + quoted("#" + c.anchorName) + target + ">" + c.text + "</a>";
     } else if (c.toAnchor && c.anchorName.isEmpty()) {
         out.message = "Please enter the bookmark name you wish to link to.";
     } else if (c.toAnchor) {
-        out.html = "<a href=" + Quote + c.address + "#" + c.anchorName + Quote + target + over +
-                   leave + ">" + c.text + "</a>";
+        out.html = "<a href=" + quoted(c.address + "#" + c.anchorName) + target + over + leave +
+                   ">" + c.text + "</a>";
     } else {
-        out.html =
-            "<a href=" + Quote + c.address + Quote + target + over + leave + ">" + c.text + "</a>";
+        out.html = "<a href=" + quoted(c.address) + target + over + leave + ">" + c.text + "</a>";
     }
     return out;
 }
@@ -100,9 +114,9 @@ EmailOutcome BuildEmailLink(const EmailChoices& c) {
     }
     const QString subject = c.subject.trimmed();
     const QString subjectPiece = subject.isEmpty() ? QString() : "?subject=" + subject;
-    const QString imagePiece = c.image.isEmpty() ? QString()
-                                                 : "<img src=" + Quote + c.image + Quote +
-                                                       " border=" + Quote + "0" + Quote + ">";
+    const QString imagePiece =
+        c.image.isEmpty() ? QString()
+                          : "<img src=" + quoted(c.image) + " border=" + Quote + "0" + Quote + ">";
     if (c.antiSpam) {
         if (c.text.contains('@')) {
             out.message = "Type something other than an email address for the Email link text "
@@ -118,12 +132,14 @@ EmailOutcome BuildEmailLink(const EmailChoices& c) {
         }
         const AddressParts p = SplitAddress(c.address);
         out.bodyStart = SendEmailScript();
-        out.snippet = "<a href=" + Quote + "javascript:SendEmail('" + p.name + "', '" + p.domain +
-                      "', '" + p.extension + "', '" + subject + "')" + Quote + ">" + imagePiece +
-                      c.text + "</a>";
+        using GeneratedHtml::InScriptAddress;
+        out.snippet = "<a href=" + Quote + "javascript:SendEmail('" + InScriptAddress(p.name) +
+                      "', '" + InScriptAddress(p.domain) + "', '" + InScriptAddress(p.extension) +
+                      "', '" + InScriptAddress(subject) + "')" + Quote + ">" + imagePiece + c.text +
+                      "</a>";
         return out;
     }
-    out.snippet = "<a href=" + Quote + "mailto:" + c.address + subjectPiece + Quote + ">" +
-                  imagePiece + c.text + "</a>";
+    out.snippet = "<a href=" + quoted("mailto:" + c.address + subjectPiece) + ">" + imagePiece +
+                  c.text + "</a>";
     return out;
 }

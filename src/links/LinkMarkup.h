@@ -3,8 +3,10 @@
 #include <QString>
 
 // The markup of the bookmark, hyperlink and e-mail link dialogs, built from what the
-// user typed. Texts go in exactly as typed: nothing is trimmed (but the e-mail
-// subject), escaped or encoded. The dialogs only gather their fields and call these.
+// user typed. Nothing is trimmed (but the e-mail subject) or encoded; a text that goes
+// into an attribute or a script string follows core/GeneratedHtml.h, so no quote typed
+// into it can end it, and link texts go in as typed. The dialogs only gather their
+// fields and call these.
 
 // ---- bookmark -----------------------------------------------------------------------
 struct BookmarkChoices {

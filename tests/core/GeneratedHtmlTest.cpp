@@ -1,5 +1,6 @@
 // Typed text inside generated markup: attribute values, script strings, style lengths.
 #include "core/GeneratedHtml.h"
+#include "core/Module1.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,28 @@ TEST(GeneratedHtml, ScriptStringsEscapeBackslashAndTheirQuote) {
     EXPECT_EQ(InScriptString(R"(C:\dir\"x")", '"'), R"(C:\\dir\\\"x\")");
     EXPECT_EQ(InScriptString(R"(a"b)"), R"(a"b)");
     EXPECT_EQ(InScriptString("two\r\nlines"), R"(two\r\nlines)");
+}
+
+TEST(GeneratedHtml, ScriptStringsCannotEndAScriptElement) {
+    EXPECT_EQ(InScriptString("a</script>b"), R"(a<\/script>b)");
+    EXPECT_EQ(InScriptString("<!-- x"), R"(<\!-- x)");
+    EXPECT_EQ(InScriptString("a < b / c ! d"), "a < b / c ! d");
+}
+
+TEST(GeneratedHtml, AScriptStringInAHandlerTakesBothRulesInnerFirst) {
+    EXPECT_EQ(InScriptStringInAttribute(R"(It's "Tom's" C:\ link)"),
+              R"(It\'s &quot;Tom\'s&quot; C:\\ link)");
+    EXPECT_EQ(InScriptStringInAttribute(R"(a"b'c)", '"', '\''), R"(a\"b&#39;c)");
+}
+
+TEST(GeneratedHtml, AScriptStringInAScriptAddressKeepsItsPercentSigns) {
+    // The engine percent-decodes a "javascript:" address before running it.
+    EXPECT_EQ(InScriptAddress("It%27s 100% \"x\" 'y'"), R"(It%2527s 100%25 &quot;x&quot; \'y\')");
+}
+
+TEST(GeneratedHtml, FormatAttributeWritesOneWholeAttribute) {
+    EXPECT_EQ(Module1::FormatAttribute(" HEIGHT=", "50"), " height=\"50\"");
+    EXPECT_EQ(Module1::FormatAttribute(" ALIGN=", R"(a"b' <&>)"), R"( align="a&quot;b' <&>")");
 }
 
 TEST(GeneratedHtml, AStyleInsideAScriptStringTakesBothRulesInnerFirst) {

@@ -46,14 +46,19 @@ TEST(CharacterGrids, VariousBlankCellsInsertNothing) {
     EXPECT_EQ(CellText(Various, 10, 127), "");
 }
 
-TEST(CharacterGrids, GreekLettersInTheSymbolFont) {
-    EXPECT_EQ(CellText(Math, 167, 10), "<FONT FACE=\"Symbol\">F</FONT>");
-    EXPECT_EQ(CellText(Math, 168, 10), "<FONT FACE=\"Symbol\">G</FONT>");
-    EXPECT_EQ(CellText(Math, 359, 40), "<FONT FACE=\"Symbol\">Z</FONT>");
-    EXPECT_EQ(CellText(Math, 1, 60), "<FONT FACE=\"Symbol\">a</FONT>");
+TEST(CharacterGrids, GreekLettersAsThemselvesInTheSymbolFont) {
+    // The Greek letter the Symbol font shows for the Latin one, as its reference.
+    EXPECT_EQ(CellText(Math, 100, 10), "<FONT FACE=\"Symbol\">&#916;</FONT>"); // D: Δ
+    EXPECT_EQ(CellText(Math, 167, 10), "<FONT FACE=\"Symbol\">&#934;</FONT>"); // F: Φ
+    EXPECT_EQ(CellText(Math, 168, 10), "<FONT FACE=\"Symbol\">&#915;</FONT>"); // G: Γ
+    EXPECT_EQ(CellText(Math, 359, 40), "<FONT FACE=\"Symbol\">&#918;</FONT>"); // Z: Ζ
+    EXPECT_EQ(CellText(Math, 1, 60), "<FONT FACE=\"Symbol\">&#945;</FONT>");   // a: α
     EXPECT_EQ(CellText(Math, 313, 60), "");
-    EXPECT_EQ(CellText(Math, 329, 100), "<FONT FACE=\"Symbol\">z</FONT>");
+    EXPECT_EQ(CellText(Math, 329, 100), "<FONT FACE=\"Symbol\">&#950;</FONT>"); // z: ζ
     EXPECT_EQ(CellText(Math, 330, 100), "");
+    EXPECT_EQ(SymbolFontLetter('J'), "<FONT FACE=\"Symbol\">&#977;</FONT>"); // ϑ
+    EXPECT_EQ(SymbolFontLetter('v'), "<FONT FACE=\"Symbol\">&#982;</FONT>"); // ϖ
+    EXPECT_EQ(SymbolFontLetter('1'), "");
 }
 
 TEST(CharacterGrids, EverySetSymbolInsertsItsOwnReference) {

@@ -38,6 +38,28 @@ TEST(HorizLineMarkup, TypedValuesGoInUncheckedButLowerCased) {
     EXPECT_EQ(BuildHorizLine(c), "<hr size=\"thick\" align=\"\" />");
 }
 
+TEST(HorizLineMarkup, AQuoteInABoxDoesNotEndItsAttribute) {
+    HorizLineChoices c;
+    c.thickness = QString::fromUtf8(R"(3"x)");
+    c.length = QString::fromUtf8(R"(5'0\<&Ω)");
+    c.align = "\"";
+    EXPECT_EQ(BuildHorizLine(c), QString::fromUtf8(R"(<hr size="3&quot;x" width="5'0\<&ω" )"
+                                                   R"(align="&quot;" />)"));
+}
+
+TEST(TableMarkup, AQuoteInABoxDoesNotEndItsAttribute) {
+    // The table's values are single-quoted: a "'" is a reference, a '"' stays.
+    TableChoices c;
+    c.border = true;
+    c.borderSize = "1'2";
+    c.cellSpacing = QString::fromUtf8(R"(3"4\)");
+    c.cellPadding = "<&";
+    c.width = QString::fromUtf8("50%' onclick='x 日本");
+    EXPECT_EQ(BuildTableAttrs(c),
+              QString::fromUtf8(R"( border='1&#39;2' cellspacing='3"4\' cellpadding='<&' )"
+                                R"(width='50%&#39; onclick=&#39;x 日本')"));
+}
+
 TEST(TableMarkup, DefaultsGiveABorderlessTable) {
     EXPECT_EQ(BuildTableAttrs({}), " border='0' cellspacing='0' cellpadding='2' width='75%'");
 }
@@ -102,9 +124,8 @@ TEST(TableCounts, MoreThanAThousandIsRefused) {
 TEST(TextBoxMarkup, PlainTextAtTheFixedPlaceAndSize) {
     TextBoxChoices c;
     c.text = "Hello";
-    EXPECT_EQ(
-        BuildTextBox(c),
-        "<div style='position:absolute; top:20; left:20; height:150; width:200;'>Hello</div>");
+    EXPECT_EQ(BuildTextBox(c), "<div style='position:absolute; top:20px; left:20px; height:150px; "
+                               "width:200px;'>Hello</div>");
 }
 
 TEST(TextBoxMarkup, BorderThenBackgroundThenTextColour) {
@@ -117,8 +138,8 @@ TEST(TextBoxMarkup, BorderThenBackgroundThenTextColour) {
     c.borderColor = "FF0000";
     c.borderStyle = "dashed";
     EXPECT_EQ(BuildTextBox(c),
-              "<div style='position:absolute; top:20; left:20; height:150; width:200; border:3 "
-              "#FF0000 dashed; background-color:#FFFF00; color:#000080;'>a<br>b</div>");
+              "<div style='position:absolute; top:20px; left:20px; height:150px; width:200px; "
+              "border:3px #FF0000 dashed; background-color:#FFFF00; color:#000080;'>a<br>b</div>");
 }
 
 TEST(TextBoxMarkup, BorderWithoutColourIsBlackAndWithoutNumberIsZero) {
@@ -127,16 +148,16 @@ TEST(TextBoxMarkup, BorderWithoutColourIsBlackAndWithoutNumberIsZero) {
     c.border = true;
     c.borderThickness = "";
     c.borderStyle = "solid";
-    EXPECT_EQ(BuildTextBox(c), "<div style='position:absolute; top:20; left:20; height:150; "
-                               "width:200; border:0 #000000 solid;'>x</div>");
+    EXPECT_EQ(BuildTextBox(c), "<div style='position:absolute; top:20px; left:20px; height:150px; "
+                               "width:200px; border:0px #000000 solid;'>x</div>");
     c.borderThickness = "thick";
     EXPECT_EQ(BorderThicknessFor(c.borderThickness), "0");
     // Unticked, a colour picked earlier gives no border piece.
     c.border = false;
     c.borderColor = "00FF00";
     c.backColor = "C0C0C0";
-    EXPECT_EQ(BuildTextBox(c), "<div style='position:absolute; top:20; left:20; height:150; "
-                               "width:200; background-color:#C0C0C0;'>x</div>");
+    EXPECT_EQ(BuildTextBox(c), "<div style='position:absolute; top:20px; left:20px; height:150px; "
+                               "width:200px; background-color:#C0C0C0;'>x</div>");
 }
 
 TEST(TextBoxMarkup, EveryKindOfLineEndBecomesABreak) {

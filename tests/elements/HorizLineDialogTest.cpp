@@ -53,6 +53,21 @@ TEST_F(HorizLineDialog, EveryOptionGoesIntoTheLine) {
               "style=\"color:#12ab0f\" color=\"#12ab0f\"></div>");
 }
 
+TEST_F(HorizLineDialog, AQuoteTypedIntoABoxStaysInItsAttribute) {
+    page("<div id='p'>Hello</div>");
+    withDialog(form->mnuInsertHorizLine, "frmHorizLine", [&](QDialog* d) {
+        field<QLineEdit>(d, "Text1")->setText("4\" onclick=\"x");
+        field<QLineEdit>(d, "Text2")->setText(QString::fromUtf8(R"(5'0\<&Ω)"));
+        field<QComboBox>(d, "cmbAlign")->setEditText("\"");
+        field<QPushButton>(d, "Command1")->click();
+    });
+    // The whole line is lower-cased, as it always was; no value leaks into an attribute.
+    EXPECT_EQ(TestSupport::js(editor, R"((function(){ const h = document.querySelector('hr');
+        return Array.from(h.attributes, x => x.name + '=' + x.value).join('|'); })())")
+                  .toString(),
+              QString::fromUtf8(R"(size=4" onclick="x|width=5'0\<&ω|align=")"));
+}
+
 TEST_F(HorizLineDialog, CancelAfterAColourInsertsNothingAndTheNextOpeningForgetsIt) {
     page("<div id='p'>Hello</div>");
     withDialog(form->mnuInsertHorizLine, "frmHorizLine", [&](QDialog* d) {

@@ -169,3 +169,26 @@ TEST_F(TableDialog, BadCountsAreRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(count("table"), 0);
     EXPECT_EQ(body(), "<div id=\"p\">Hello</div>");
 }
+
+TEST_F(TableDialog, AQuoteTypedIntoABoxStaysInItsAttribute) {
+    page("<div id='p'>Hello</div>");
+    withDialog(form->TableSub[0], "InsertTableDlg", [&](QDialog* d) {
+        field<QCheckBox>(d, "chkBorder")->click();
+        type(d, "txtBorderSize", "2' onclick='x");
+        type(d, "txtWidth", "50%\" title=\"y");
+        type(d, "txtCellpadding", "<&\\");
+        field<QLineEdit>(d, "TableCaption")->setText(QString::fromUtf8("Tom's \"<b>\" Ωμέγα"));
+        field<QPushButton>(d, "OkCmd")->click();
+    });
+    const QVariantMap table = TestSupport::js(editor, R"((function(){
+        const t = document.querySelector('table');
+        return {names: Array.from(t.attributes, a => a.name).join(' '),
+                border: t.getAttribute('border'), width: t.getAttribute('width'),
+                padding: t.getAttribute('cellpadding'), caption: t.caption.textContent}; })())")
+                                  .toMap();
+    EXPECT_TEXT(table["names"].toString(), "border cellspacing cellpadding width");
+    EXPECT_TEXT(table["border"].toString(), "2' onclick='x");
+    EXPECT_TEXT(table["width"].toString(), "50%\" title=\"y");
+    EXPECT_TEXT(table["padding"].toString(), "<&\\");
+    EXPECT_TEXT(table["caption"].toString(), QString::fromUtf8("Tom's \"<b>\" Ωμέγα"));
+}

@@ -46,9 +46,9 @@ TEST_F(TextBoxDialog, LinesBorderAndColoursMakeTheBox) {
         EXPECT_EQ(field<QLabel>(d, "lblTextColor")->text(), "");
         field<QPushButton>(d, "cmdOK")->click();
     });
-    EXPECT_EQ(body(), "<div id=\"p\">Hello<div style=\"position:absolute; top:20; left:20; "
-                      "height:150; width:200; border:3 #FF0000 dashed; background-color:#FFFF00; "
-                      "color:#000080;\">one<br>two<br>three</div></div>");
+    EXPECT_EQ(body(), "<div id=\"p\">Hello<div style=\"position:absolute; top:20px; left:20px; "
+                      "height:150px; width:200px; border:3px #FF0000 dashed; "
+                      "background-color:#FFFF00; color:#000080;\">one<br>two<br>three</div></div>");
 }
 
 TEST_F(TextBoxDialog, ABorderWithoutColourOrThicknessIsBlackAndZero) {
@@ -59,8 +59,8 @@ TEST_F(TextBoxDialog, ABorderWithoutColourOrThicknessIsBlackAndZero) {
         field<QLineEdit>(d, "txtBorderThickness")->clear();
         field<QPushButton>(d, "cmdOK")->click();
     });
-    EXPECT_EQ(body(), "<div id=\"p\">Hello<div style=\"position:absolute; top:20; left:20; "
-                      "height:150; width:200; border:0 #000000 solid;\">x</div></div>");
+    EXPECT_EQ(body(), "<div id=\"p\">Hello<div style=\"position:absolute; top:20px; left:20px; "
+                      "height:150px; width:200px; border:0px #000000 solid;\">x</div></div>");
 }
 
 TEST_F(TextBoxDialog, TheSelectionStaysAndTheBoxGoesInAtTheCaret) {
@@ -70,8 +70,8 @@ TEST_F(TextBoxDialog, TheSelectionStaysAndTheBoxGoesInAtTheCaret) {
         QTest::keyClicks(field<QPlainTextEdit>(d, "txtText"), "<b>bold</b> & more");
         field<QPushButton>(d, "cmdOK")->click();
     });
-    EXPECT_EQ(body(), "<div id=\"p\"><div style=\"position:absolute; top:20; left:20; "
-                      "height:150; width:200;\"><b>bold</b> &amp; more</div>Hello world</div>");
+    EXPECT_EQ(body(), "<div id=\"p\"><div style=\"position:absolute; top:20px; left:20px; "
+                      "height:150px; width:200px;\"><b>bold</b> &amp; more</div>Hello world</div>");
 }
 
 TEST_F(TextBoxDialog, EmptyTextIsRefusedAndCancelInsertsNothing) {
@@ -101,4 +101,35 @@ TEST_F(TextBoxDialog, EmptyTextIsRefusedAndCancelInsertsNothing) {
         QTest::keyClick(d, Qt::Key_Escape);
     });
     EXPECT_EQ(body(), "<div id=\"p\">Hello</div>");
+}
+
+TEST_F(TextBoxDialog, InAPageWithADoctypeTheBoxIsPlacedSizedAndBordered) {
+    // A real page in standards mode, where unit-less lengths would be ignored.
+    editor->LoadDocument(TestSupport::dataPath("corpus/tables/basic/simple-table.html"));
+    ASSERT_EQ(TestSupport::js(editor, "document.compatMode").toString(), "CSS1Compat");
+    TestSupport::caretAtEnd(editor, "h1");
+    withDialog(form->mnuTextBox, "frmTextBox", [&](QDialog* d) {
+        QTest::keyClicks(field<QPlainTextEdit>(d, "txtText"), "Boxed");
+        field<QCheckBox>(d, "chkBorder")->click();
+        auto* thickness = field<QLineEdit>(d, "txtBorderThickness");
+        thickness->clear();
+        QTest::keyClicks(thickness, "3");
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    // The engine's own layout: where the box is on the page, its outer size and its border.
+    const QVariantMap box = TestSupport::js(editor, R"((function(){
+        const box = [...document.querySelectorAll('div')].find(d => d.textContent === 'Boxed');
+        if (!box) return null;
+        const r = box.getBoundingClientRect(), s = getComputedStyle(box);
+        return {left: r.left + scrollX, top: r.top + scrollY, width: r.width, height: r.height,
+                border: s.borderTopWidth + ' ' + s.borderLeftWidth + ' ' + s.borderTopStyle,
+                positioned: s.position}; })())")
+                                .toMap();
+    ASSERT_FALSE(box.isEmpty()) << qPrintable(body());
+    EXPECT_EQ(box["positioned"].toString(), "absolute");
+    EXPECT_EQ(box["left"].toDouble(), 20);
+    EXPECT_EQ(box["top"].toDouble(), 20);
+    EXPECT_EQ(box["width"].toDouble(), 200 + 2 * 3);
+    EXPECT_EQ(box["height"].toDouble(), 150 + 2 * 3);
+    EXPECT_EQ(box["border"].toString(), "3px 3px solid");
 }

@@ -5,6 +5,7 @@
 #include "platform/Help.h"
 #include "platform/Settings.h"
 #include "support/DialogDriver.h"
+#include "support/ScriptedPage.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 using namespace DialogDriver;
@@ -177,22 +179,68 @@ TEST_F(EmailLink, HelpButtonOpensItsTopic) {
     }
 }
 
-TEST_F(EmailLink, OddTextGoesInAsTypedAndThePageStaysLoadable) {
-    const QString odd = QString::fromUtf8("a\"b<c&d 'Ωμέγα' 日本語 ") + QString(10000, 'x');
+namespace {
+// Clicks the page's first link as a visitor would and returns where the page then tried
+// to go; script errors go to *errors.
+QStringList clickFirstLink(const QString& html, QStringList* errors) {
+    TestSupport::ScriptedPage visitor;
+    EXPECT_TRUE(visitor.load(html));
+    visitor.run("document.querySelector('a').click()");
+    TestSupport::waitUntil([&] { return !visitor.navigations().isEmpty(); }, 3000);
+    *errors = visitor.errors();
+    return visitor.navigations();
+}
+} // namespace
+
+TEST_F(EmailLink, QuotesInTheAddressAndSubjectReachTheMailProgramWhole) {
+    const QString address = "o'brien\"x@example.com";
+    // A percent escape typed on purpose reaches the mail program as one, from either form.
+    const QString subject = QString::fromUtf8(R"(It's "done" 100%25 %27 C:\ Ωμέγα)");
+    for (const bool antiSpam : {true, false}) {
+        SCOPED_TRACE(antiSpam ? "spam-resistant link" : "plain link");
+        page("<p id='p'>Hello</p>");
+        TestSupport::caretAtEnd(editor, "#p");
+        withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+            QTest::keyClicks(field<QLineEdit>(d, "Email"), address);
+            // Keys for what a keyboard types, the rest as an input method puts it in.
+            QTest::keyClicks(field<QLineEdit>(d, "txtSubject"), subject.left(subject.size() - 5));
+            field<QLineEdit>(d, "txtSubject")->insert(subject.right(5));
+            QTest::keyClicks(field<QLineEdit>(d, "MailToText"), "Mail me");
+            QTest::keyClicks(field<QLineEdit>(d, "txtImage"), "my \"pic\".gif");
+            field<QCheckBox>(d, "chkAntiSpam")->setChecked(antiSpam);
+            field<QPushButton>(d, "cmdOK")->click();
+        });
+        QStringList errors;
+        const QStringList went = clickFirstLink(editor->DocumentHTML(), &errors);
+        EXPECT_EQ(errors, QStringList());
+        ASSERT_EQ(went.size(), 1) << qPrintable(went.join('\n'));
+        EXPECT_TEXT(went[0], QUrl::fromPercentEncoding(
+                                 QString("mailto:" + address + "?subject=" + subject).toUtf8()));
+    }
+}
+
+TEST_F(EmailLink, OddTextInEveryFieldGoesInWholeAndThePageStaysLoadable) {
+    // Quotes, a backslash, markup, a percent escape, "#", "?" and other scripts.
+    const QString odd =
+        QString::fromUtf8(R"(a"b'c\d<e>&f%27 #? 'Ωμέγα' 日本語 </script> )") + QString(10000, 'x');
     const QString address = odd + "@" + odd + ".com";
     page("<p id='p'>Hello</p>");
     TestSupport::caretAtEnd(editor, "#p");
     withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
         field<QLineEdit>(d, "Email")->setText(address);
-        field<QLineEdit>(d, "MailToText")->setText(odd);
+        field<QLineEdit>(d, "MailToText")->setText("Mail me");
         field<QLineEdit>(d, "txtSubject")->setText(odd);
         field<QPushButton>(d, "cmdOK")->click();
     });
-    EXPECT_EQ(Module1::PendingSnippet, "<a href=\"javascript:SendEmail('" + odd + "', '" + odd +
-                                           "', 'com', '" + odd.trimmed() + "')\">" + odd + "</a>");
     EXPECT_EQ(stored(), address);
     const QString html = editor->DocumentHTML();
-    EXPECT_TRUE(html.contains(QString::fromUtf8("日本語")));
+    QStringList errors;
+    const QStringList went = clickFirstLink(html, &errors);
+    EXPECT_EQ(errors, QStringList());
+    ASSERT_EQ(went.size(), 1);
+    EXPECT_TEXT(went[0], QUrl::fromPercentEncoding(
+                             QString("mailto:" + address + "?subject=" + odd.trimmed()).toUtf8()));
+
     editor->setDocumentHTML(html, false);
-    EXPECT_TRUE(editor->DocumentHTML().contains("<p id=\"p\">Hello"));
+    EXPECT_TEXT(editor->DocumentHTML(), html);
 }

@@ -3,6 +3,7 @@
 #include "links/LINKTEXT.h"
 #include "platform/Help.h"
 #include "support/DialogDriver.h"
+#include "support/ScriptedPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 using namespace DialogDriver;
@@ -184,19 +186,78 @@ TEST_F(Hyperlink, HelpButtonOpensItsTopic) {
     }
 }
 
-TEST_F(Hyperlink, OddTextGoesInAsTypedAndThePageStaysLoadable) {
-    const QString odd = QString::fromUtf8("a\"b<c&d 'Ωμέγα' 日本語 ") + QString(10000, 'x');
+namespace {
+// What a visitor's browser makes of the page's first link: its attributes, its address,
+// its text, and the status bar while the mouse is over it and after it left.
+struct VisitedLink {
+    QString names, href, text, over, out;
+    QStringList errors;
+};
+VisitedLink visitFirstLink(const QString& html) {
+    TestSupport::ScriptedPage visitor;
+    EXPECT_TRUE(visitor.load(html));
+    const QVariantMap a = visitor
+                              .run(R"((function(){
+        const a = document.querySelector('a');
+        const names = Array.from(a.attributes, x => x.name).join(' ');
+        a.dispatchEvent(new MouseEvent('mouseover', {bubbles: true}));
+        const over = window.status;
+        a.dispatchEvent(new MouseEvent('mouseout', {bubbles: true}));
+        return {names: names, href: a.getAttribute('href'), text: a.textContent,
+                over: over, out: window.status}; })())")
+                              .toMap();
+    return {a["names"].toString(), a["href"].toString(), a["text"].toString(),
+            a["over"].toString(),  a["out"].toString(),  visitor.errors()};
+}
+} // namespace
+
+TEST_F(Hyperlink, QuotesInTheAddressAndStatusTextsBreakNeitherTheLinkNorItsScript) {
+    page("<p id='p'>Hello world</p>");
+    TestSupport::selectText(editor, "#p", 6, 11);
+    withDialog(form->mnuInsertHyperlink, "LINKTEXT", [&](QDialog* d) {
+        QTest::keyClicks(site(d)->lineEdit(), "a b\"c");
+        field<QTabBar>(d, "TabStrip1")->setCurrentIndex(1);
+        QTest::keyClicks(field<QLineEdit>(d, "Text2"), "It's Tom's link");
+        QTest::keyClicks(field<QLineEdit>(d, "Text3"), R"(Back "home" to C:\Tom's)");
+        field<QPushButton>(d, "LtextOK")->click();
+    });
+    const VisitedLink link = visitFirstLink(editor->DocumentHTML());
+    EXPECT_TEXT(link.names, "href onmouseover onmouseout"); // no stray attribute
+    EXPECT_TEXT(link.href, "a b\"c");
+    EXPECT_TEXT(link.text, "world");
+    EXPECT_TEXT(link.over, "It's Tom's link");
+    EXPECT_TEXT(link.out, R"(Back "home" to C:\Tom's)");
+    EXPECT_EQ(link.errors, QStringList());
+}
+
+TEST_F(Hyperlink, OddTextInEveryFieldKeepsTheLinkWholeAndItsScriptRunning) {
+    // Quotes, a backslash, markup characters, a percent reference, other scripts and a
+    // status text of more than 10,000 characters.
+    const QString odd =
+        QString::fromUtf8(R"(a"b'c\d<e>&f%27 'Ωμέγα' 日本語 </script> )") + QString(10000, 'x');
     page("<p id='p'>Hello</p>");
     TestSupport::caretAtEnd(editor, "#p");
     withDialog(form->mnuInsertHyperlink, "LINKTEXT", [&](QDialog* d) {
-        field<QLineEdit>(d, "LText1")->setText(odd);
+        // The link text is markup as typed.
+        field<QLineEdit>(d, "LText1")->setText("Tom's <b>bold</b> link");
         site(d)->setEditText(odd);
+        field<QCheckBox>(d, "Check1")->click();
+        field<QLineEdit>(d, "Text1")->setText(odd);
         field<QLineEdit>(d, "Text2")->setText(odd);
+        field<QLineEdit>(d, "Text3")->setText(odd);
         field<QPushButton>(d, "LtextOK")->click();
     });
     const QString html = editor->DocumentHTML();
-    EXPECT_TRUE(html.contains(QString::fromUtf8("日本語")));
-    EXPECT_TRUE(html.contains(QString(10000, 'x')));
+    EXPECT_TRUE(html.contains("Tom's <b>bold</b> link</a>")) << qPrintable(html.left(300));
+    const VisitedLink link = visitFirstLink(html);
+    EXPECT_TEXT(link.names, "href onmouseover onmouseout");
+    EXPECT_TEXT(link.href, odd + "#" + odd);
+    EXPECT_TEXT(link.text, "Tom's bold link");
+    EXPECT_TEXT(link.over, odd);
+    EXPECT_TEXT(link.out, odd);
+    EXPECT_EQ(link.errors, QStringList());
+
+    // Written out and opened again, the page is the same.
     editor->setDocumentHTML(html, false);
-    EXPECT_TRUE(editor->DocumentHTML().contains("<p id=\"p\">Hello"));
+    EXPECT_TEXT(editor->DocumentHTML(), html);
 }

@@ -24,7 +24,7 @@
 using namespace DialogDriver;
 
 namespace {
-const QString Position = "style=\"position:absolute; top:30; left:30\"";
+const QString Position = "style=\"position:absolute; top:30px; left:30px\"";
 
 QString imagesFolder() {
     return QCoreApplication::applicationDirPath() + "/images";
@@ -234,6 +234,29 @@ TEST_F(ImageDialog, ANameWithBlanksQuotesAndGreekLettersArrivesWhole) {
     EXPECT_EQ(
         TestSupport::js(editor, "document.querySelector('img').getAttribute('src')").toString(),
         path);
+}
+
+TEST_F(ImageDialog, QuotesTypedIntoTheLinkAndLayoutStayInTheirAttributes) {
+    const QString odd = QString::fromUtf8(R"(1"2'3\4<5&6 日本)");
+    page("<div id='p'>Hello</div>");
+    withDialog(form->mnuInsertImage, "LinkGraph", [&](QDialog* d) {
+        auto* dlg = qobject_cast<LinkGraph*>(d);
+        dlg->GraphText->setText("a \"b\".gif");
+        dlg->XimageLink->setEditText(odd);
+        for (QLineEdit* box : {dlg->Text1, dlg->Text2, dlg->Text3, dlg->Text4, dlg->Text5})
+            box->setText(odd);
+        dlg->LgraphOK->click();
+    });
+    const QVariantMap image = TestSupport::js(editor, R"((function(){
+        const a = document.querySelector('a'), i = document.querySelector('img');
+        const values = n => Array.from(n.attributes, x => x.name + '=' + x.value).join('|');
+        return {link: values(a), image: values(i)}; })())")
+                                  .toMap();
+    EXPECT_TEXT(image["link"].toString(),
+                "href=" + odd + "|style=position:absolute; top:30px; left:30px");
+    EXPECT_TEXT(image["image"].toString(), "src=a \"b\".gif|width=" + odd + "|height=" + odd +
+                                               "|border=" + odd + "|vspace=" + odd +
+                                               "|hspace=" + odd);
 }
 
 TEST_F(ImageBrowser, FoldersOpenWithADoubleClick) {

@@ -32,7 +32,9 @@ TEST(BookmarkMarkup, NameInQuotesAroundTheTextAsTyped) {
     EXPECT_EQ(BuildBookmark({"Top", "Back to top"}), "<a name=\"Top\">Back to top</a>");
     EXPECT_EQ(BuildBookmark({"Top", ""}), "<a name=\"Top\"></a>");
     EXPECT_EQ(BuildBookmark({"  ", "x"}), "<a name=\"  \">x</a>");
-    EXPECT_EQ(BuildBookmark({"a\"b<&", "<b>T&amp;</b>"}), "<a name=\"a\"b<&\"><b>T&amp;</b></a>");
+    // A quote cannot end the name; the text is markup as typed.
+    EXPECT_EQ(BuildBookmark({"a\"b<&", "<b>T&amp;</b>"}),
+              "<a name=\"a&quot;b<&\"><b>T&amp;</b></a>");
 }
 
 TEST(HyperlinkMarkup, OptionPieces) {
@@ -45,8 +47,10 @@ TEST(HyperlinkMarkup, OptionPieces) {
     // Leaving the link clears the over text with a single blank.
     EXPECT_EQ(MouseOutPiece("Hi", ""), " OnMouseOut=\"window.status=' '; return true\"");
     EXPECT_EQ(MouseOutPiece("", ""), "");
-    // An apostrophe goes in unescaped.
-    EXPECT_EQ(MouseOverPiece("Don't"), " OnMouseOver=\"window.status='Don't'; return true\"");
+    // An apostrophe cannot end the script string, nor a double quote the attribute.
+    EXPECT_EQ(MouseOverPiece("Don't"), " OnMouseOver=\"window.status='Don\\'t'; return true\"");
+    EXPECT_EQ(MouseOutPiece("", "say \"hi\""),
+              " OnMouseOut=\"window.status='say &quot;hi&quot;'; return true\"");
 }
 
 TEST(HyperlinkMarkup, PlainLinkWithEveryPiece) {
@@ -193,16 +197,52 @@ TEST(EmailMarkup, AddressCutAtTheFirstAtAndTheFirstDotAfterIt) {
     EXPECT_EQ(p.extension, "w");
 }
 
-TEST(LinkMarkupBadInput, TypedTextGoesInUnchanged) {
-    const QString odd = QString::fromUtf8("\"<&' Ωμέγα 日本語 ") + QString(10000, QChar('x'));
-    EXPECT_EQ(BuildBookmark({odd, odd}), "<a name=\"" + odd + "\">" + odd + "</a>");
-    HyperlinkChoices c = linkTo(odd, odd);
-    c.overText = odd;
-    EXPECT_EQ(BuildHyperlink(c).html,
-              "<a href=\"" + odd + "\" OnMouseOver=\"window.status='" + odd +
-                  "'; return true\" OnMouseOut=\"window.status=' '; return true\">" + odd + "</a>");
-    const QString address = odd + "@" + odd + ".com";
-    const EmailOutcome o = BuildEmailLink(mail(address, odd));
-    EXPECT_EQ(o.snippet, "<a href=\"javascript:SendEmail('" + odd + "', '" + odd +
-                             "', 'com', '')\">" + odd + "</a>");
+// Every typed field with quotes, a backslash, markup characters, a percent reference and
+// letters of other scripts: attribute values and script strings keep their whole text.
+namespace {
+const QString Odd = QString::fromUtf8(R"(a"b'c\d<e>&f%27 Ωμέγα 日本語)");
+const QString InAttr = QString::fromUtf8(R"(a&quot;b'c\d<e>&f%27 Ωμέγα 日本語)");
+const QString InHandler = QString::fromUtf8(R"(a&quot;b\'c\\d<e>&f%27 Ωμέγα 日本語)");
+const QString InAddress = QString::fromUtf8(R"(a&quot;b\'c\\d<e>&f%2527 Ωμέγα 日本語)");
+} // namespace
+
+TEST(LinkMarkupBadInput, EveryHyperlinkFieldKeepsItsWholeText) {
+    HyperlinkChoices c = linkTo(Odd, Odd);
+    c.overText = Odd;
+    c.outText = Odd;
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"" + InAttr + "\" OnMouseOver=\"window.status='" +
+                                          InHandler +
+                                          "'; return true\" OnMouseOut=\"window.status='" +
+                                          InHandler + "'; return true\">" + Odd + "</a>");
+    c.toAnchor = true;
+    c.anchorName = Odd;
+    EXPECT_TRUE(BuildHyperlink(c).html.startsWith("<a href=\"" + InAttr + "#" + InAttr + "\" "));
+    c.address = "http://";
+    EXPECT_EQ(BuildHyperlink(c).html, "<a href=\"#" + InAttr + "\">" + Odd + "</a>");
+    EXPECT_EQ(BuildBookmark({Odd, Odd}), "<a name=\"" + InAttr + "\">" + Odd + "</a>");
+}
+
+TEST(LinkMarkupBadInput, EveryEmailFieldKeepsItsWholeText) {
+    EmailChoices c = mail(Odd + "@" + Odd + "." + Odd, Odd, false);
+    c.subject = Odd;
+    c.image = Odd;
+    const QString image = "<img src=\"" + InAttr + "\" border=\"0\">";
+    EXPECT_EQ(BuildEmailLink(c).snippet, "<a href=\"mailto:" + InAttr + "@" + InAttr + "." +
+                                             InAttr + "?subject=" + InAttr + "\">" + image + Odd +
+                                             "</a>");
+    c.antiSpam = true;
+    c.text = "Mail";
+    EXPECT_EQ(BuildEmailLink(c).snippet, "<a href=\"javascript:SendEmail('" + InAddress + "', '" +
+                                             InAddress + "', '" + InAddress + "', '" + InAddress +
+                                             "')\">" + image + "Mail</a>");
+}
+
+TEST(LinkMarkupBadInput, AVeryLongStatusTextGoesInWhole) {
+    const QString longText = QString(5000, '\'') + QString(5000, QChar(0x3A9));
+    HyperlinkChoices c = linkTo("Link", "page.html");
+    c.overText = longText;
+    EXPECT_EQ(MouseOverPiece(longText), " OnMouseOver=\"window.status='" +
+                                            QString(5000, '\'').replace("'", "\\'") +
+                                            QString(5000, QChar(0x3A9)) + "'; return true\"");
+    EXPECT_TRUE(BuildHyperlink(c).html.contains(MouseOverPiece(longText)));
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+// A page run as a visitor's browser runs it: a web view with scripts on, outside the
+// editor. Tests load generated markup into it, drive it with script and read back the
+// script errors the page reported and the navigations it tried.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+class QWebEngineView;
+
+namespace TestSupport {
+
+class ScriptedPage {
+public:
+    ScriptedPage();
+    ~ScriptedPage();
+
+    // Loads a whole page (or a fragment); false when it did not finish loading.
+    bool load(const QString& html);
+    // Runs script in the page's own world and returns its value.
+    QVariant run(const QString& script);
+    // The script errors the page reported since it was loaded, each with its line.
+    // Waits until every message sent before the call has arrived.
+    QStringList errors();
+    // The addresses the page tried to go to since it was loaded (none is followed), with
+    // their percent escapes decoded.
+    QStringList navigations() const;
+
+private:
+    class Page;
+    std::unique_ptr<QWebEngineView> view_;
+    Page* page_ = nullptr;
+};
+
+} // namespace TestSupport
