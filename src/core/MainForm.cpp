@@ -148,13 +148,25 @@ void MainForm::Form_Load(const QStringList& arguments) {
         try {
             DHTMLEdit1->LoadDocument(path);
         } catch (const PlatformError& e) {
-            MsgBox("Error occurred while loading document: " + LoadErrorReason(e.Number) + ".",
-                   vb::vbCritical);
+            // Told once the window is up, not over an empty screen.
+            startupError_ =
+                "Error occurred while loading document: " + LoadErrorReason(e.Number) + ".";
             skipErrors([&] { DHTMLEdit1->setDocumentHTML(StartPage, false); });
         }
+        // The caption names the page's file, as after Open: the browser preview and Save
+        // go by it.
+        skipErrors([&] { UpdateCaption(); });
     } else {
         FileNew_Click();
     }
+}
+
+void MainForm::reportStartupError() {
+    if (startupError_.isEmpty())
+        return;
+    const QString text = startupError_;
+    startupError_.clear();
+    skipErrors([&] { MsgBox(text, vb::vbCritical, QString(), this); });
 }
 // ---- View and Help ---------------------------------------------------------------------
 

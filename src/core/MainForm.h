@@ -174,6 +174,9 @@ private:
     void Form_QueryUnload(bool& cancel);
     void Form_Unload();
     void SSListBar1_ItemClick(const QString& key);
+    // A page named on the command line that could not open is reported once the
+    // window is shown.
+    void reportStartupError();
 
     // Layout (MainFormLayout.cpp).
     void Form_Resize();
@@ -242,4 +245,5 @@ private:
     // pixels it reports the twips it was given, so stored values do not drift.
     QRect givenTwips_;
     QRect givenPixels_;
+    QString startupError_;
 };

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -137,6 +138,8 @@ void MainForm::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int
 
 void MainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!startupError_.isEmpty())
+        QTimer::singleShot(0, this, &MainForm::reportStartupError);
     if (pendingOuterSize_.isValid()) {
         const QSize frame = frameGeometry().size() - geometry().size();
         if (!frame.isEmpty())

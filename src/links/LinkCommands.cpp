@@ -7,6 +7,7 @@
 #include "links/frmMailTo.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
+#include "platform/UndoStep.h"
 
 #include <QLineEdit>
 
@@ -35,6 +36,8 @@ void InsertEmailLink(QWidget* owner) {
             dialog.MailToText->setText(text);
     });
     skipErrors([&] { dialog.exec(); });
+    // The script and the link come out with one Undo.
+    UndoStep step(Module1::Editor());
     if (!PendingBodyStart.isEmpty())
         skipErrors([&] { Module1::InsertAtBodyStart(PendingBodyStart); });
     if (!PendingSnippet.isEmpty())

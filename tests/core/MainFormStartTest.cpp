@@ -5,6 +5,7 @@
 #include "platform/DHTMLEdit.h"
 #include "platform/Help.h"
 #include "platform/ListBar.h"
+#include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "support/TestSupport.h"
 
@@ -217,20 +218,31 @@ TEST_F(StartUp, ClosingStoresGeometryUnlessMaximised) {
     EXPECT_EQ(setting(App, "Window", "WindowXSize"), "<unset>");
 }
 
-TEST_F(StartUp, CommandLineOpensThePageWithTheBareTitle) {
+TEST_F(StartUp, CommandLineOpensThePageWithItsFileInTheCaption) {
     QTemporaryDir dir;
     const QString path = dir.filePath("my page.html");
     writeText(path, "<html><body><p>From the command line</p></body></html>");
     start(path.split(' '));
     EXPECT_EQ(form->DHTMLEdit1->CurrentDocumentPath(), path);
     EXPECT_TRUE(bodyHTML(form->DHTMLEdit1).contains("From the command line"));
-    EXPECT_EQ(form->windowTitle(), "Tessaly");
+    EXPECT_EQ(form->windowTitle(), "Tessaly - " + path);
+
+    // The browser preview knows the page has a file: no request to save it first.
+    QStringList opened;
+    Shell::SetOpenHandler([&](const QString& target) { opened << target; });
+    form->BrowserPreview();
+    Shell::SetOpenHandler({});
+    EXPECT_EQ(opened, QStringList{path});
 }
 
-TEST_F(StartUp, CommandLinePageThatCannotOpenIsReported) {
-    QString text;
+TEST_F(StartUp, CommandLinePageThatCannotOpenIsReportedOnceTheWindowIsShown) {
+    QString text = "<no message yet>";
     answerMessageBox(QMessageBox::Ok, &text);
     start({"/no/such/folder/page.html"});
+    pump(100);
+    EXPECT_EQ(text, "<no message yet>") << "reported over an empty screen";
+    form->show();
+    waitUntil([&] { return text != "<no message yet>"; });
     EXPECT_EQ(text, "Error occurred while loading document: Path not found.");
     EXPECT_TRUE(form->DHTMLEdit1->DocumentHTML().contains("&nbsp;"));
     EXPECT_EQ(form->DHTMLEdit1->CurrentDocumentPath(), "");

@@ -244,3 +244,17 @@ TEST_F(EmailLink, OddTextInEveryFieldGoesInWholeAndThePageStaysLoadable) {
     editor->setDocumentHTML(html, false);
     EXPECT_TEXT(editor->DocumentHTML(), html);
 }
+
+TEST_F(EmailLink, OneUndoTakesOutTheScriptAndTheLinkTogether) {
+    page("<p id='p'>Hello world</p>");
+    TestSupport::selectText(editor, "#p", 6, 11);
+    withDialog(form->mnuInsertEmailLink, "frmMailTo", [&](QDialog* d) {
+        field<QLineEdit>(d, "Email")->setText("jane@example.com");
+        field<QPushButton>(d, "cmdOK")->click();
+    });
+    ASSERT_TRUE(body().contains("function SendEmail")) << qPrintable(body());
+    ASSERT_TRUE(body().contains("SendEmail('jane'")) << qPrintable(body());
+    form->EditSub[0]->trigger();
+    EXPECT_FALSE(body().contains("SendEmail")) << qPrintable(body());
+    EXPECT_TRUE(body().contains("Hello world")) << qPrintable(body());
+}
