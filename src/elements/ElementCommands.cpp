@@ -1,6 +1,7 @@
 #include "elements/ElementCommands.h"
 
 #include "core/Module1.h"
+#include "elements/BGCOLOR.h"
 #include "elements/InsertTableDlg.h"
 #include "elements/frmHorizLine.h"
 #include "elements/frmTextBox.h"
@@ -8,6 +9,7 @@
 #include "platform/PlatformError.h"
 
 #include <QPointer>
+#include <QTabBar>
 
 // Each opening makes a fresh dialog; only the picker outlives its opening.
 
@@ -56,8 +58,14 @@ void ShowSpecialCharacters(QWidget* owner) {
     });
 }
 
-void PageProperties(QWidget* /*owner*/, bool /*colorsTab*/) {
-    // The page-properties dialog goes here; it writes the page itself.
+void PageProperties(QWidget* owner, bool colorsTab) {
+    // The dialog writes the page itself; nothing follows it.
+    skipErrors([&] {
+        BGCOLOR dialog(owner);
+        if (colorsTab)
+            dialog.TabStrip1->setCurrentIndex(1);
+        dialog.exec();
+    });
 }
 
 } // namespace ElementCommands
