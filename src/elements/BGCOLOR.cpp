@@ -202,13 +202,23 @@ QWidget* BGCOLOR::backgroundPage() {
     auto* row = new QHBoxLayout;
     row->addWidget(Text9, 1);
     row->addWidget(Command6);
-    Check1 = new QCheckBox("Make background image a fixed watermark on page (Only supported by "
-                           "Internet Explorer)",
-                           f);
+    // The caption is longer than the page is wide: it stands beside the box as a wrapped
+    // label that ticks the box when clicked.
+    const QString caption = "Make background image a fixed watermark on page (Only supported by "
+                            "Internet Explorer)";
+    Check1 = new QCheckBox(f);
     Check1->setObjectName("Check1");
+    Check1->setAccessibleName(caption);
+    auto* checkCaption = new ClickLabel(caption, f);
+    checkCaption->setObjectName("Check1Caption");
+    checkCaption->setWordWrap(true);
+    connect(checkCaption, &ClickLabel::clicked, Check1, &QCheckBox::click);
+    auto* watermark = new QHBoxLayout;
+    watermark->addWidget(Check1, 0, Qt::AlignTop);
+    watermark->addWidget(checkCaption, 1);
     auto* inFrame = new QVBoxLayout(f);
     inFrame->addLayout(row);
-    inFrame->addWidget(Check1);
+    inFrame->addLayout(watermark);
 
     auto* previewFrame = frame("Preview", page, "Frame4");
     Picture1 = new QLabel(previewFrame);

@@ -5,7 +5,6 @@
 #include "platform/MsgBox.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +16,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int FormWidth = 6600;
-constexpr int FormHeight = 6900;
+constexpr int FormWidth = 7200;
+constexpr int FormHeight = 7800;
 constexpr int HelpTopic = 14;
 
 QLabel* wrapped(const QString& text, QWidget* parent, const QString& name) {
@@ -34,6 +33,9 @@ QPlainTextEdit* textArea(QWidget* parent, const QString& name, const QString& ti
     t->setToolTip(tip);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     t->setTabChangesFocus(true);
+    // The boxes give up height to the splash fields when those show.
+    t->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    t->setMinimumHeight(40);
     return t;
 }
 } // namespace
@@ -51,7 +53,7 @@ Metatags::Metatags(QWidget* parent) : QDialog(parent) {
     inDescription->addWidget(
         wrapped("Type a description (250 characters) of your Web page for search engines to use.",
                 description, "Label1"));
-    inDescription->addWidget(Text1);
+    inDescription->addWidget(Text1, 1);
 
     auto* keywords = new QGroupBox("Web page keywords", this);
     keywords->setObjectName("Frame2");
@@ -62,10 +64,11 @@ Metatags::Metatags(QWidget* parent) : QDialog(parent) {
                                   "related to your Web page.  Search engines will use these "
                                   "keywords to index your Web page.",
                                   keywords, "Label2"));
-    inKeywords->addWidget(Text2);
+    inKeywords->addWidget(Text2, 1);
 
     auto* splash = new QGroupBox("Make this Web page into a Splash Screen", this);
     splash->setObjectName("Frame3");
+    splash->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     Check1 = new QCheckBox("Make this page a splash screen.", splash);
     Check1->setObjectName("Check1");
     Check1->setToolTip("Select this to make the current Web page into a splash page");
@@ -83,19 +86,22 @@ Metatags::Metatags(QWidget* parent) : QDialog(parent) {
     Text4->setObjectName("Text4");
     Text4->setToolTip("This is the URL (address) of the Web page to load after the splash "
                       "screen Web page has expired");
-    auto* grid = new QGridLayout(splash);
-    grid->addWidget(wrapped("Splash screens are Web pages that display for a certain period of "
-                            "time.  When the time limit has expired, a different Web page loads "
-                            "in the browser.",
-                            splash, "Label3"),
-                    0, 0, 1, 4);
-    grid->addWidget(Check1, 1, 0, 1, 4);
-    grid->addWidget(lblSplashSeconds, 2, 0);
-    grid->addWidget(Text3, 2, 1);
-    grid->addWidget(UpDown1, 2, 2);
-    grid->addWidget(lblSplashURL, 3, 0);
-    grid->addWidget(Text4, 3, 1, 1, 3);
-    grid->setColumnStretch(3, 1);
+    auto* seconds = new QHBoxLayout;
+    seconds->addWidget(lblSplashSeconds);
+    seconds->addWidget(Text3);
+    seconds->addWidget(UpDown1);
+    seconds->addStretch();
+    auto* address = new QHBoxLayout;
+    address->addWidget(lblSplashURL);
+    address->addWidget(Text4, 1);
+    auto* inSplash = new QVBoxLayout(splash);
+    inSplash->addWidget(wrapped("Splash screens are Web pages that display for a certain period "
+                                "of time.  When the time limit has expired, a different Web "
+                                "page loads in the browser.",
+                                splash, "Label3"));
+    inSplash->addWidget(Check1);
+    inSplash->addLayout(seconds);
+    inSplash->addLayout(address);
 
     Command1 = new QPushButton("&OK", this);
     Command1->setObjectName("Command1");
