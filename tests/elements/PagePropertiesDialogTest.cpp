@@ -331,21 +331,6 @@ TEST_F(PageProperties, AChangedBackgroundGetsTheFileSchemeOnlyWhenItNamesALocalF
     quoted.replace("\"", "&quot;");
     EXPECT_TEXT(html(), QString(before).replace("background=\"images/bg.gif\"",
                                                 "background=\"file://" + quoted + "\""));
-
-    // Relative names, site-root paths and addresses go in as they are, trimmed.
-    for (const QString& value :
-         {QString("other images/bg 2.gif"), QString("/images/bg.gif"),
-          QString("http://example.com/bg.gif"), QString("FILE:///somewhere/bg.gif")}) {
-        SCOPED_TRACE(qPrintable(value));
-        loadOurPage();
-        before = html();
-        withPageProperties([&](BGCOLOR* d) {
-            retype(d->Text9, " " + value + " ");
-            d->Command2->click();
-        });
-        EXPECT_TEXT(html(), QString(before).replace("background=\"images/bg.gif\"",
-                                                    "background=\"" + value + "\""));
-    }
 }
 
 TEST_F(PageProperties, AnEmptiedBackgroundBoxEmptiesTheAttributeAndAnEmptyOneAddsNone) {

@@ -106,28 +106,3 @@ TEST(BackgroundOnOK, AChangedBoxIsWrittenTrimmedWithTheSchemeOnlyForLocalFiles) 
     EXPECT_EQ(BackgroundToWrite("", "images/bg.gif", true), QString(""));
     EXPECT_EQ(BackgroundToWrite("  ", "images/bg.gif", true), QString(""));
 }
-
-TEST(WatermarkBox, OffersTheLastImageOnlyToAnEmptyBox) {
-    EXPECT_TEXT(BoxAfterWatermarkClick("", true, "/Pictures/Sea BG.GIF"), "/Pictures/Sea BG.GIF");
-    EXPECT_TEXT(BoxAfterWatermarkClick("  ", true, "/p/bg.gif"), "/p/bg.gif");
-    EXPECT_TEXT(BoxAfterWatermarkClick("mine.gif", true, "/p/bg.gif"), "mine.gif");
-    EXPECT_TEXT(BoxAfterWatermarkClick("mine.gif", false, "/p/bg.gif"), "mine.gif");
-    EXPECT_TEXT(BoxAfterWatermarkClick("", false, "/p/bg.gif"), "");
-    EXPECT_TEXT(BoxAfterWatermarkClick("", true, ""), "");
-}
-
-TEST(BackgroundPreview, PicturesFitTheBoxAndOtherFilesGiveNone) {
-    const QString dove = TestSupport::dataPath(
-        "corpus/introduction-to-html/structuring-a-page-of-content-finished/dove.png");
-    const QPixmap picture = PreviewPicture(dove, QSize(150, 100));
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_LE(picture.width(), 150);
-    EXPECT_LE(picture.height(), 100);
-
-    QTemporaryDir dir;
-    const QString fake = dir.filePath("fake.png");
-    TestSupport::writeText(fake, "<html>not a picture</html>");
-    EXPECT_TRUE(PreviewPicture(fake, QSize(150, 100)).isNull());
-    EXPECT_TRUE(PreviewPicture(dir.filePath("missing.gif"), QSize(150, 100)).isNull());
-    EXPECT_TRUE(PreviewPicture(dir.path(), QSize(150, 100)).isNull());
-}
