@@ -1,11 +1,10 @@
 // The meta-tags dialog, opened from the page-properties dialog as a user opens it: what it
 // keeps, for how long, and where the focus goes.
-#include "core/InsertDriver.h"
 #include "core/Module1.h"
 #include "elements/BGCOLOR.h"
-#include "elements/ElementsDriver.h"
 #include "elements/Metatags.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,9 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
-using namespace ElementsDriver;
-using InsertDriver::clickAnswering;
-using InsertDriver::clickAnsweringMessage;
+using namespace DialogDriver;
 
 namespace {
 
@@ -174,7 +171,7 @@ TEST_F(MetaTags, TheValuesOutliveTheDialogsNewAndOpen) {
     QTemporaryDir dir;
     const QString other = dir.filePath("other.html");
     TestSupport::writeText(other, "<html><head><title>Other</title></head><body></body></html>");
-    TestSupport::whenModal([&](QWidget* w) { InsertDriver::chooseFile(w, other); });
+    TestSupport::whenModal([&](QWidget* w) { chooseFile(w, other); });
     form->FileOpen_Click();
     ASSERT_EQ(editor->CurrentDocumentPath(), other);
 

@@ -1,12 +1,11 @@
 // Insert > Page Properties on real pages, driven as a user would: what the dialog shows,
 // what OK writes into the page, and that nothing else of the page changes.
 #include "core/DialogParts.h"
-#include "core/InsertDriver.h"
 #include "core/Module1.h"
 #include "elements/BGCOLOR.h"
-#include "elements/ElementsDriver.h"
 #include "platform/DHTMLEditCommands.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,10 +22,7 @@
 #include <QToolButton>
 #include <QWebEngineView>
 
-using namespace ElementsDriver;
-using InsertDriver::cancelDialog;
-using InsertDriver::chooseFile;
-using InsertDriver::clickAnswering;
+using namespace DialogDriver;
 
 namespace {
 
