@@ -259,7 +259,6 @@ QWidget* BGCOLOR::buttonBand() {
     Command1->setObjectName("Command1");
     Command1->setAutoDefault(false);
     Command5 = DialogParts::HelpButton(this, "Command5");
-    Command5->setParent(Picture3);
     auto* band = new QHBoxLayout(Picture3);
     band->setContentsMargins(0, 6, 0, 0);
     band->addWidget(Command5);
