@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 class DHTMLEdit;
@@ -22,6 +23,23 @@ inline int32_t PreviewSource = 0;
 inline QString LastImageFile;
 // Set when the user cancels the colour picker of CColor.
 inline bool ColorDialogCancelled = false;
+
+// ---- image-map working state (the wizard and its area-link dialog) ---------------
+// The chosen shape's name in double quotes: "\"Circle\"", "\"Rect\"" or "\"Poly\"".
+inline QString AreaShape;
+// The coordinates, link and target attributes of the area being finished.
+inline QString AreaCoords;
+inline QString AreaHref;
+inline QString AreaTarget;
+// The points of the shape being drawn: point p has its x at [p][0] and its y at [p][1];
+// a circle keeps its radius at [1][0]. Whole pixels.
+using HotspotPointArray = std::array<std::array<int16_t, 9>, 9>;
+inline HotspotPointArray HotspotPoints = {};
+// 1 while no shape is in progress; 2 to 8 while one is (for a polygon, one more than the
+// number of vertices taken).
+inline int16_t ClickState = 0;
+// The number of the polygon vertex stored last.
+inline int16_t VertexIndex = 0;
 
 // ---- saving ----------------------------------------------------------------------
 // The page's save method: "Copy", "AbsolutePath" or empty (not yet chosen).

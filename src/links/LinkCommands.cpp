@@ -4,6 +4,7 @@
 #include "links/Anchor1.h"
 #include "links/LINKTEXT.h"
 #include "links/LinkGraph.h"
+#include "links/Usemap.h"
 #include "links/frmMailTo.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
@@ -64,12 +65,18 @@ void InsertImage(QWidget* owner) {
     });
 }
 
-void InsertImageMap(QWidget* /*owner*/) {
-    // Shown here: the image-map wizard, modal. It hands back through the insertion
-    // strings, and once it runs its result is pasted after it with
-    //     if (!PendingSnippet.isEmpty() || !PendingBodyStart.isEmpty())
-    //         skipErrors([&] { Module1::PasteAtSelection(PendingSnippet); });
-    // Not before: the strings may still hold an earlier dialog's result.
+void InsertImageMap(QWidget* owner) {
+    // The strings may still hold an earlier dialog's result until the wizard has run
+    // (its opening empties them).
+    bool shown = false;
+    skipErrors([&] {
+        Usemap wizard(owner);
+        shown = true;
+        wizard.exec();
+    });
+    if (!shown || (PendingSnippet.isEmpty() && PendingBodyStart.isEmpty()))
+        return;
+    skipErrors([&] { Module1::PasteAtSelection(PendingSnippet); });
 }
 
 } // namespace LinkCommands

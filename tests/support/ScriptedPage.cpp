@@ -2,6 +2,7 @@
 
 #include "support/TestSupport.h"
 
+#include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -70,6 +71,15 @@ bool ScriptedPage::load(const QString& html) {
     page_->loading = false;
     QObject::disconnect(connection);
     return finished && ok;
+}
+
+void ScriptedPage::click(const QPoint& at) {
+    if (!view_->isVisible()) {
+        view_->show();
+        waitUntil([&] { return view_->focusProxy() != nullptr; }, 5000);
+    }
+    QWidget* surface = view_->focusProxy() ? view_->focusProxy() : view_.get();
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 QVariant ScriptedPage::run(const QString& script) {

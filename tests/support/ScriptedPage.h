@@ -4,6 +4,7 @@
 // editor. Tests load generated markup into it, drive it with script and read back the
 // script errors the page reported and the navigations it tried.
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -20,6 +21,9 @@ public:
 
     // Loads a whole page (or a fragment); false when it did not finish loading.
     bool load(const QString& html);
+    // Clicks the page at a point of its view with the mouse, as a visitor would (the
+    // view is shown for it): the browser's own hit testing decides what is clicked.
+    void click(const QPoint& at);
     // Runs script in the page's own world and returns its value.
     QVariant run(const QString& script);
     // The script errors the page reported since it was loaded, each with its line.
