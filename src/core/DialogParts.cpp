@@ -13,10 +13,10 @@
 namespace DialogParts {
 
 HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& heading,
-                           const QString& subHeading, int heightTwips) {
+                           const QString& subHeading, int heightTwips, const HeadingNames& names) {
     HeadingBand band;
     band.lblHeadingBkg = new QLabel(form);
-    band.lblHeadingBkg->setObjectName("lblHeadingBkg");
+    band.lblHeadingBkg->setObjectName(names.background);
     band.lblHeadingBkg->setAutoFillBackground(true);
     QPalette white = band.lblHeadingBkg->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -26,7 +26,7 @@ HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& hea
                                     Twips::toPixels(heightTwips));
 
     band.lblHeading = new QLabel(heading, form);
-    band.lblHeading->setObjectName("lblHeading");
+    band.lblHeading->setObjectName(names.heading);
     QFont bold = band.lblHeading->font();
     bold.setBold(true);
     band.lblHeading->setFont(bold);
@@ -35,7 +35,7 @@ HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& hea
                                  Twips::toPixels(formWidthTwips - 600), Twips::toPixels(255));
 
     band.lblSubHeading = new QLabel(subHeading, form);
-    band.lblSubHeading->setObjectName("lblSubHeading");
+    band.lblSubHeading->setObjectName(names.subHeading);
     band.lblSubHeading->setWordWrap(true);
     band.lblSubHeading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     band.lblSubHeading->setPalette(white);

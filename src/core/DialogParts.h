@@ -21,8 +21,15 @@ struct HeadingBand {
     QLabel* lblHeading = nullptr;
     QLabel* lblSubHeading = nullptr;
 };
+// The object names of the band's labels, for a form whose labels are named otherwise.
+struct HeadingNames {
+    QString background = QStringLiteral("lblHeadingBkg");
+    QString heading = QStringLiteral("lblHeading");
+    QString subHeading = QStringLiteral("lblSubHeading");
+};
 HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& heading,
-                           const QString& subHeading, int heightTwips = 855);
+                           const QString& subHeading, int heightTwips = 855,
+                           const HeadingNames& names = {});
 // Fits the band to a new form width.
 void SizeHeadingBand(const HeadingBand& band, int formWidthTwips);
 
