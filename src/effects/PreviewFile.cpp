@@ -4,12 +4,31 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
 QString& folderSet() {
     static QString folder;
     return folder;
+}
+
+// Makes a folder and the ones above it that are missing, unless the nearest existing
+// one is read-only: that is a matter of its permission bits, whoever runs the program.
+bool makeFolder(const QString& path) {
+    QFileInfo existing(path);
+    while (!existing.exists()) {
+        const QString parent = existing.absolutePath();
+        if (parent == existing.absoluteFilePath())
+            return false;
+        existing = QFileInfo(parent);
+    }
+    if (existing.absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+        return existing.isDir();
+    const bool writable =
+        existing.permissions() &
+        (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    return existing.isDir() && writable && QDir().mkpath(path);
 }
 } // namespace
 
@@ -33,7 +52,8 @@ QString Write(const QString& page) {
     const QByteArray bytes = page.toUtf8();
     for (const QString& folder : Folders()) {
         try {
-            QDir().mkpath(folder);
+            if (!makeFolder(folder))
+                continue;
             const QString path = QDir(folder).filePath(FileName);
             PageFile::Write(path, bytes);
             return path;

@@ -114,8 +114,8 @@ TEST_F(SoundDialog, TheSoundPlaysInThePreviewAndGoesIntoThePageOnce) {
         field<QLineEdit>(d, "Text1")->setText(wave);
         field<QComboBox>(d, "Combo1")->setEditText("");
         onPreview([&](Preview* p) {
-            EXPECT_TRUE(TestSupport::waitUntil([&] { return p->WebBrowser1->RecentlyAudible(); },
-                                               8000))
+            EXPECT_TRUE(
+                TestSupport::waitUntil([&] { return p->WebBrowser1->RecentlyAudible(); }, 8000))
                 << "the preview made no sound";
             click(p, "cmdInsert");
         });
