@@ -71,12 +71,10 @@ QString BuildIframe(const IframeChoices& c) {
 
 QString BuildBackgroundSound(const SoundChoices& c) {
     // Both values stand in a double-quoted attribute inside a single-quoted script
-    // string: the attribute's rule first, then the string's. A "</" would end the
-    // script element wherever it stands; in the string "<\/" reads the same.
+    // string: the attribute's rule first, then the string's.
     auto inside = [](const QString& text) {
         return GeneratedHtml::InScriptString(GeneratedHtml::InAttribute(text, QLatin1Char('"')),
-                                             QLatin1Char('\''))
-            .replace(QLatin1String("</"), QLatin1String("<\\/"));
+                                             QLatin1Char('\''));
     };
     const QString f = inside(c.file);
     const QString n = inside(c.loop.isEmpty() ? QStringLiteral("1") : c.loop);

@@ -7,7 +7,7 @@
 #include "effects/Preview.h"
 #include "effects/PreviewFile.h"
 #include "platform/WebBrowser.h"
-#include "support/MainFormFixture.h"
+#include "support/DialogDriver.h"
 
 #include <QAction>
 #include <QDialog>
@@ -21,25 +21,19 @@
 
 namespace EffectsDriver {
 
+using DialogDriver::answerWhile;
 using TestSupport::field;
 
 // Each test keeps its preview file in a folder of its own.
-class WithMainForm : public TestSupport::MainFormTest {
+class WithMainForm : public DialogDriver::WithMainForm {
 protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        DialogDriver::WithMainForm::SetUp();
         PreviewFile::SetFolder(previewDir.path());
     }
     void TearDown() override {
-        MainFormTest::TearDown();
+        DialogDriver::WithMainForm::TearDown();
         PreviewFile::SetFolder(QString());
-    }
-
-    // A page whose caret stands at the end of its paragraph #p.
-    void page(const QString& body) {
-        MainFormTest::page(body);
-        if (body.contains("id='p'"))
-            TestSupport::caretAtEnd(editor, "#p");
     }
 
     QString previewFile() const { return previewDir.path() + "/" + PreviewFile::FileName; }
@@ -92,14 +86,15 @@ inline void click(QWidget* dialog, const QString& button) {
         b->click();
 }
 
-// Clicks something that shows a message box, answers it with OK and returns its text
-// ("<no message>" when none came).
-inline QString answerWhile(const std::function<void()>& clickIt) {
-    QString text = QStringLiteral("<no message>");
-    TestSupport::acceptMessageBox(&text);
-    clickIt();
-    TestSupport::pump(30);
-    return text;
+// Presses a browse button of dialog and chooses path in the file dialog it opens (an
+// empty path cancels it).
+inline void browse(QDialog* dialog, const QString& button, const QString& path) {
+    DialogDriver::clickAnswering(field<QAbstractButton>(dialog, button), [path](QWidget* w) {
+        if (path.isEmpty())
+            DialogDriver::cancelDialog(w);
+        else
+            DialogDriver::chooseFile(w, path);
+    });
 }
 
 // The text of the first element matching css in the preview, from the page's own world.

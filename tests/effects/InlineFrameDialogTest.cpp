@@ -83,17 +83,13 @@ TEST_F(InlineFrameDialog, BrowseAndFavouritesFillTheSourceAndCancellingKeepsIt) 
     TestSupport::writeText(shortcut, "[InternetShortcut]\r\nURL=http://example.com/Page\r\n");
     withDialog(frameItem(), "frmIframe", [&](QDialog* d) {
         auto* source = field<QComboBox>(d, "Combo1");
-        TestSupport::chooseFile(page);
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", page);
         EXPECT_EQ(source->currentText(), page);
-        TestSupport::chooseFile("");
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", "");
         EXPECT_EQ(source->currentText(), page);
-        TestSupport::chooseFile(shortcut);
-        click(d, "cmdFavorites");
+        browse(d, "cmdFavorites", shortcut);
         EXPECT_EQ(source->currentText(), "http://example.com/Page");
-        TestSupport::chooseFile("");
-        click(d, "cmdFavorites");
+        browse(d, "cmdFavorites", "");
         EXPECT_EQ(source->currentText(), "http://example.com/Page");
         EXPECT_EQ(d->focusWidget(), source);
         click(d, "cmdCancel");

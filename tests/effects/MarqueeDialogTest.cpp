@@ -3,7 +3,6 @@
 #include "core/Module1.h"
 #include "effects/Effects.h"
 #include "effects/EffectsDriver.h"
-#include "elements/ElementsDriver.h"
 #include "platform/DHTMLEditCommands.h"
 #include "platform/Help.h"
 
@@ -130,8 +129,8 @@ TEST_F(MarqueeDialog, EveryFieldReachesTheMarkupInThePreviewAndThePage) {
         auto* loop = field<QComboBox>(d, "Combo3");
         loop->setEditText("4");
         auto* color = field<QLabel>(d, "Label14");
-        ElementsDriver::pickColor([&] { QTest::mouseClick(color, Qt::LeftButton); },
-                                  QColor(0x12, 0xAB, 0x0F));
+        DialogDriver::pickColor([&] { QTest::mouseClick(color, Qt::LeftButton); },
+                                QColor(0x12, 0xAB, 0x0F));
         EXPECT_EQ(color->text(), "");
         EXPECT_EQ(field<QLineEdit>(d, "Text4")->text(), "12AB0F");
         onPreview([&](Preview* p) {
@@ -153,7 +152,7 @@ TEST_F(MarqueeDialog, EveryFieldReachesTheMarkupInThePreviewAndThePage) {
 TEST_F(MarqueeDialog, ACancelledColourPickerChangesNothingAndHelpOpensItsTopic) {
     withDialog(marqueeItem(), "Marquee", [&](QDialog* d) {
         auto* color = field<QLabel>(d, "Label14");
-        ElementsDriver::pickColor([&] { QTest::mouseClick(color, Qt::LeftButton); }, QColor());
+        DialogDriver::pickColor([&] { QTest::mouseClick(color, Qt::LeftButton); }, QColor());
         EXPECT_EQ(color->text(), "Select Color");
         EXPECT_EQ(field<QLineEdit>(d, "Text4")->text(), "");
         field<QToolButton>(d, "Command8")->click();

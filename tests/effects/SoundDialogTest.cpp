@@ -66,18 +66,15 @@ TEST_F(SoundDialog, BrowsingEnablesPlayForWaveFilesOnly) {
     withDialog(soundItem(), "BGSound", [&](QDialog* d) {
         auto* play = field<QToolButton>(d, "cmdPlay");
         auto* name = field<QLineEdit>(d, "Text1");
-        TestSupport::chooseFile(wave);
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", wave);
         EXPECT_EQ(name->text(), wave);
         EXPECT_TRUE(play->isEnabled());
         name->setText("typed.mid"); // a typed name changes nothing
         EXPECT_TRUE(play->isEnabled());
-        TestSupport::chooseFile("");
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", "");
         EXPECT_EQ(name->text(), "typed.mid");
         EXPECT_TRUE(play->isEnabled());
-        TestSupport::chooseFile(midi);
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", midi);
         EXPECT_EQ(name->text(), midi);
         EXPECT_FALSE(play->isEnabled());
         EXPECT_EQ(d->focusWidget(), name);
@@ -89,18 +86,15 @@ TEST_F(SoundDialog, PlayPlaysTheChosenWaveAndAFakeOneNeitherPlaysNorHangs) {
     const QString wave = file("tone.wav", toneWave(3000));
     const QString fake = file("fake.wav", "not a sound");
     withDialog(soundItem(), "BGSound", [&](QDialog* d) {
-        TestSupport::chooseFile(wave);
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", wave);
         click(d, "cmdPlay");
         EXPECT_EQ(Sound::Playing(), wave);
-        TestSupport::chooseFile(fake);
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", fake);
         click(d, "cmdPlay");
         TestSupport::pump(300);
         EXPECT_EQ(Sound::Playing(), "");
         // The player still works afterwards.
-        TestSupport::chooseFile(wave);
-        click(d, "cmdBrowse");
+        browse(d, "cmdBrowse", wave);
         click(d, "cmdPlay");
         EXPECT_EQ(Sound::Playing(), wave);
         click(d, "cmdCancel");

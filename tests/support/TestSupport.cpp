@@ -5,14 +5,10 @@
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
-#include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -108,35 +104,6 @@ void answerMessageBox(QMessageBox::StandardButton button, QString* text) {
 
 void acceptMessageBox(QString* text) {
     answerMessageBox(QMessageBox::Ok, text);
-}
-
-void chooseFile(const QString& path) {
-    whenModal([path](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog) {
-            ADD_FAILURE() << "expected a file dialog, got " << qPrintable(w->objectName());
-            w->close();
-            return;
-        }
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
-        QPushButton* accept = buttons
-                                  ? buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave
-                                                        ? QDialogButtonBox::Save
-                                                        : QDialogButtonBox::Open)
-                                  : nullptr;
-        if (!name || !accept) {
-            ADD_FAILURE() << "the file dialog has no name box or button";
-            dialog->reject();
-            return;
-        }
-        name->setText(path);
-        accept->click();
-    });
 }
 
 void resetSettings() {

@@ -38,10 +38,6 @@ void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullpt
 // Answers the next message box that opens with OK, recording its text.
 void acceptMessageBox(QString* text = nullptr);
 
-// Answers the next file dialog by typing path into its name box and pressing Open (or
-// Save); an empty path cancels it.
-void chooseFile(const QString& path);
-
 // The child of a window by object name, or nullptr.
 template <class T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
