@@ -203,6 +203,36 @@ TEST_F(MarqueeDialog, TheMarqueeStandsStillInTheEditingViewWithItsMarkupUnchange
     EXPECT_FALSE(editor->IsDirty());
 }
 
+TEST_F(MarqueeDialog, MarqueesOfALongPageStandStillFromTheStartOfItsLoad) {
+    // The page takes many frames to load: the first marquee is in place long before
+    // the load ends, the last one at its end.
+    QByteArray page = "<html><body><marquee id='first' width='300'>At the top</marquee>";
+    while (page.size() < 3 * 1024 * 1024)
+        page += "<p>Lorem ipsum dolor sit amet, consectetur adipiscing elit.</p>\n";
+    page += "<marquee id='last' direction='right' bgcolor='#ffff00'>At the end</marquee>"
+            "</body></html>";
+    const QString file = previewDir.path() + "/long.htm";
+    TestSupport::writeBytes(file, page);
+    editor->LoadDocument(file);
+    for (const QString id : {"first", "last"}) {
+        const QVariantMap m =
+            TestSupport::js(editor,
+                            QString("(function(){const m=document.getElementById('%1');"
+                                    "const r=document.createRange(); r.selectNodeContents(m);"
+                                    "const t=r.getBoundingClientRect(),"
+                                    " b=m.getBoundingClientRect();"
+                                    "return {left: t.left, box: b.left, width: b.width};"
+                                    "})()")
+                                .arg(id))
+                .toMap();
+        // At its start, and the marquee keeps its own size.
+        EXPECT_NEAR(m.value("left").toDouble(), m.value("box").toDouble(), 1.0) << qPrintable(id);
+        if (id == "first") {
+            EXPECT_EQ(m.value("width").toInt(), 300);
+        }
+    }
+}
+
 TEST_F(MarqueeDialog, HostileAndHugeTextsGoInWhole) {
     page("<p id='p'>Hello</p>");
     // Quotes, markup characters and other scripts in the text; letters as a width.
