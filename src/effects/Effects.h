@@ -2,7 +2,6 @@
 
 #include "effects/EffectDialog.h"
 
-#include <QPointer>
 #include <cstdint>
 
 class QWidget;
