@@ -100,10 +100,22 @@ bool CommonDialog::ShowFont(QWidget* parent) {
     QFontDialog dialog(dialogParent(parent));
     dialog.setObjectName("CommonDialog1");
     dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // Without a font of the caller's, the dialog starts at the program's own.
+    QFont start = QApplication::font();
     if (!FontName.isEmpty())
-        dialog.setCurrentFont(QFont(FontName));
+        start.setFamily(FontName);
+    if (FontSize > 0)
+        start.setPointSizeF(FontSize);
+    start.setBold(FontBold);
+    start.setItalic(FontItalic);
+    dialog.setCurrentFont(start);
+    // A cancelled dialog changes none of the choice.
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    FontName = dialog.selectedFont().family();
+    const QFont chosen = dialog.selectedFont();
+    FontName = chosen.family();
+    FontSize = float(chosen.pointSizeF());
+    FontBold = chosen.bold();
+    FontItalic = chosen.italic();
     return true;
 }

@@ -20,7 +20,11 @@ public:
     bool CancelError = false;
     int FilterIndex = 1; // 1-based entry of Filter
     quint32 Color = 0;   // 0x00BBGGRR
+    // The font dialog's choice; set before showing it, they are its starting font.
     QString FontName;
+    float FontSize = 0; // points; 0: the dialog's own default
+    bool FontBold = false;
+    bool FontItalic = false;
 
     bool ShowOpen(QWidget* parent = nullptr);
     bool ShowSave(QWidget* parent = nullptr);
