@@ -88,17 +88,23 @@ Pulldown::Pulldown(QWidget* parent) : EffectDialog(parent) {
     Option1[0]->setObjectName("Option1_0");
     Option1[1] = new QRadioButton("Display all menu items", frame);
     Option1[1]->setObjectName("Option1_1");
-    auto* label3 = new QLabel("Target frame (optional, only if using Frames):", frame);
+    auto* options = new QVBoxLayout(frame);
+    options->addWidget(Option1[0]);
+    options->addWidget(Option1[1]);
+    auto* label3 = new QLabel("Target frame (optional, only if using Frames):", this);
     label3->setObjectName("Label3");
-    cboTarget = new QComboBox(frame);
+    label3->setWordWrap(true);
+    cboTarget = new QComboBox(this);
     cboTarget->setObjectName("cboTarget");
     cboTarget->setEditable(true);
     cboTarget->setInsertPolicy(QComboBox::NoInsert);
-    auto* properties = new QGridLayout(frame);
-    properties->addWidget(Option1[0], 0, 0);
-    properties->addWidget(Option1[1], 1, 0);
-    properties->addWidget(label3, 0, 1);
-    properties->addWidget(cboTarget, 1, 1);
+    auto* target = new QVBoxLayout;
+    target->addStretch();
+    target->addWidget(label3);
+    target->addWidget(cboTarget);
+    auto* properties = new QHBoxLayout;
+    properties->addWidget(frame);
+    properties->addLayout(target, 1);
 
     cmdDone = button("&Done", "cmdDone", this);
     Command5 = button("&Cancel", "Command5", this);
@@ -131,7 +137,7 @@ Pulldown::Pulldown(QWidget* parent) : EffectDialog(parent) {
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->addLayout(lists, 1);
-    main->addWidget(frame);
+    main->addLayout(properties);
     main->addLayout(buttons);
 
     band_ = DialogParts::AddHeadingBand(this, FormWidth, QString(), QString(), BandHeight);

@@ -16,8 +16,8 @@
 #include <QToolButton>
 
 namespace {
-constexpr int FormWidth = 5400;
-constexpr int FormHeight = 2100;
+constexpr int FormWidth = 6000;
+constexpr int FormHeight = 2700;
 constexpr int HelpTopic = 53;
 } // namespace
 
@@ -44,17 +44,17 @@ PulldownURL::PulldownURL(Pulldown* owner, bool editMode)
     cmdCancel->setObjectName("cmdCancel");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(label1, 0, 0);
-    grid->addWidget(txtMenuItem, 0, 1, 1, 2);
-    grid->addWidget(label2, 1, 0);
-    grid->addWidget(txtMenuItemURL, 1, 1);
-    grid->addWidget(cmdBrowseURL, 1, 2);
+    grid->addWidget(label1, 0, 0, 1, 2);
+    grid->addWidget(txtMenuItem, 1, 0);
+    grid->addWidget(label2, 2, 0, 1, 2);
+    grid->addWidget(txtMenuItemURL, 3, 0);
+    grid->addWidget(cmdBrowseURL, 3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 2, 0, 1, 3);
-    grid->setColumnStretch(1, 1);
+    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
 
     connect(cmdBrowseURL, &QToolButton::clicked, this, &PulldownURL::cmdBrowseURL_Click);
     connect(cmdOK, &QPushButton::clicked, this, &PulldownURL::cmdOK_Click);

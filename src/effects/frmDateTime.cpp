@@ -127,6 +127,7 @@ QWidget* frmDateTime::createPage1() {
         *labels[i] = new ClickLabel(descriptions[i], page);
         (*labels[i])->setObjectName(QString("Label%1").arg(8 + i));
         (*labels[i])->setWordWrap(true);
+        (*labels[i])->setContentsMargins(22, 0, 0, 6); // under the option's caption
         grid->addWidget(optDateTime[i], 2 * i, 0);
         grid->addWidget(*labels[i], 2 * i + 1, 0);
     }
