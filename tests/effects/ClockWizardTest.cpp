@@ -2,8 +2,8 @@
 // check, the colour labels and the font dialog.
 #include "core/Module1.h"
 #include "effects/frmDateTime.h"
-#include "elements/ElementsDriver.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -193,7 +193,7 @@ TEST_F(ClockWizard, ItsLoadLeavesTheInsertionStringsAlone) {
 }
 
 TEST_F(ClockWizard, ColourLabelsTakeAColourAndACancelChangesNothing) {
-    using ElementsDriver::pickColor;
+    using DialogDriver::pickColor;
     pickColor([&] { QTest::mouseClick(wizard->lblBGColor, Qt::LeftButton); }, QColor(255, 0, 0));
     EXPECT_EQ(wizard->BackColorHex, "#FF0000");
     EXPECT_EQ(wizard->lblBGColor->text(), "");
