@@ -281,7 +281,7 @@ void Pulldown::cmdDone_Click() {
     const QString target = JumpMenu::TargetFrame(cboTarget->currentText());
     Module1::PendingBodyStart = JumpMenu::BuildScript(target);
     Module1::PendingSnippet = JumpMenu::BuildForm(menu, Option1[1]->isChecked());
-    Module1::PreviewSource = 15;
+    Module1::PreviewSource = Code;
     handOver();
 }
 

@@ -16,6 +16,8 @@ class QToolButton;
 class Pulldown : public EffectDialog {
     Q_OBJECT
 public:
+    static constexpr int32_t Code = 15; // PreviewJumpMenu
+
     explicit Pulldown(QWidget* parent = nullptr);
 
     QListWidget* List1 = nullptr;    // the items' texts

@@ -327,7 +327,7 @@ void frmDateTime::ChangePage(int16_t& intPageNumIN) {
         // The wizard stands on its last page again, for the way back from the preview.
         PageNumber = 4;
         --StepNumber;
-        Module1::PreviewSource = 4;
+        Module1::PreviewSource = Code;
         handOver();
     }
 }

@@ -24,6 +24,8 @@ class QToolButton;
 class frmDateTime : public EffectDialog {
     Q_OBJECT
 public:
+    static constexpr int32_t Code = 4; // PreviewDigitalClock
+
     explicit frmDateTime(QWidget* parent = nullptr);
 
     // The page shown, 1 to 4 (5 only while Done is handled).
