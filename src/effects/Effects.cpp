@@ -4,6 +4,8 @@
 #include "effects/BGSound.h"
 #include "effects/Marquee.h"
 #include "effects/Preview.h"
+#include "effects/Pulldown.h"
+#include "effects/frmDateTime.h"
 #include "effects/frmIframe.h"
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
@@ -18,6 +20,11 @@ QHash<int32_t, QPointer<EffectDialog>>& loaded() {
     static QHash<int32_t, QPointer<EffectDialog>> dialogs;
     return dialogs;
 }
+
+const QString ClockMessage = QStringLiteral(
+    "A placeholder for the Digital Clock will be inserted into your Web page while you are "
+    "editing it.\r\nYou will see the actual digital clock when you preview your page in your "
+    "Web browser.");
 
 const QString MarqueeMessage = QStringLiteral(
     "A placeholder for the Marquee will be inserted into your Web page while you are editing "
@@ -98,13 +105,16 @@ void Run(EffectDialog* dialog) {
 void SpecialEffect(QWidget* owner, int index) {
     switch (index) {
     case 1:
-        // The digital clock wizard, then (also after Cancel) its message box.
+        skipErrors([&] { Run(Load<frmDateTime>(owner)); });
+        // Also after Cancel.
+        skipErrors([&] { MsgBox(ClockMessage, vb::vbOKOnly, QString(), owner); });
         break;
     case 2:
         skipErrors([&] { Run(Load<frmIframe>(owner)); });
         break;
     case 3:
-        // The jump menu dialog.
+        // After Insert the dialog stays loaded with its menu: the next opening shows it.
+        skipErrors([&] { Run(Load<Pulldown>(owner)); });
         break;
     case 4: {
         Marquee* dialog = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/DialogParts.h"
 #include "effects/EffectDialog.h"
+#include "effects/Effects.h"
 #include "effects/JumpMenu.h"
 
 class QComboBox;
@@ -16,7 +17,7 @@ class QToolButton;
 class Pulldown : public EffectDialog {
     Q_OBJECT
 public:
-    static constexpr int32_t Code = 15; // PreviewJumpMenu
+    static constexpr int32_t Code = Effects::PreviewJumpMenu;
 
     explicit Pulldown(QWidget* parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include "core/DialogParts.h"
 #include "effects/ClockScript.h"
 #include "effects/EffectDialog.h"
+#include "effects/Effects.h"
 #include "platform/CommonDialog.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ class QToolButton;
 class frmDateTime : public EffectDialog {
     Q_OBJECT
 public:
-    static constexpr int32_t Code = 4; // PreviewDigitalClock
+    static constexpr int32_t Code = Effects::PreviewDigitalClock;
 
     explicit frmDateTime(QWidget* parent = nullptr);
 

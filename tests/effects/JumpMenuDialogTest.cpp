@@ -293,8 +293,9 @@ TEST_F(JumpMenuDialog, HelpIsTheJumpMenuPageInBothDialogs) {
     // The item dialog has no help button: F1 opens the same page.
     Help::InstallF1Handler();
     Help::ShowTopic(0);
-    withItemDialog([&] { dialog->Command1->click(); }, [&](PulldownURL* item) {
-        QTest::keyClick(item->txtMenuItem, Qt::Key_F1);
-        EXPECT_EQ(Help::ShownTopic(), 53);
-    });
+    withItemDialog([&] { dialog->Command1->click(); },
+                   [&](PulldownURL* item) {
+                       QTest::keyClick(item->txtMenuItem, Qt::Key_F1);
+                       EXPECT_EQ(Help::ShownTopic(), 53);
+                   });
 }
