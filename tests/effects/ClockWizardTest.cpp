@@ -153,45 +153,6 @@ TEST_F(ClockWizard, BothWithoutAFormatStaysOnTheDatePage) {
     EXPECT_TEXT(heading(), "Digital Clock - Step 4: Set clock properties");
 }
 
-TEST_F(ClockWizard, DoneBuildsTheClockAndStandsAgainOnItsLastPage) {
-    Module1::PendingSnippet = "left over";
-    Module1::PreviewSource = 0;
-    wizard->optDateTime[2]->click();
-    next();
-    chooseFormat("November 28");
-    next();
-    wizard->chkShowTimeBeforeDate->click();
-    wizard->chkShowSeconds->click();
-    next();
-    EXPECT_TEXT(heading(), "Digital Clock - Step 4: Set clock properties");
-    next(); // Done
-    EXPECT_TRUE(wizard->handedOver);
-    EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(Module1::PreviewSource, 4);
-    EXPECT_TRUE(Module1::PendingBodyStart.contains(
-        "\r\n strClock = intHours + ':' + intMinutes + ':' + intSeconds + ' &nbsp; ' + '' + "
-        "strMonthName + ' ' + intWeekday\r\n"));
-    EXPECT_TRUE(Module1::PendingSnippet.startsWith("<LAYER ID='lyrClock' bgcolor=''>"));
-    // Back from the preview: page 4 with the same step, and Previous counts down as before.
-    wizard->show();
-    EXPECT_EQ(page(), 4);
-    EXPECT_EQ(wizard->PageNumber, 4);
-    EXPECT_TEXT(heading(), "Digital Clock - Step 4: Set clock properties");
-    previous();
-    EXPECT_TEXT(heading(), "Digital Clock - Step 3: Set Time format");
-    previous();
-    EXPECT_TEXT(heading(), "Digital Clock - Step 2: Set Date format");
-}
-
-TEST_F(ClockWizard, ItsLoadLeavesTheInsertionStringsAlone) {
-    Module1::PendingSnippet = "snippet";
-    Module1::PendingBodyStart = "start";
-    frmDateTime another;
-    another.Form_Load();
-    EXPECT_EQ(Module1::PendingSnippet, "snippet");
-    EXPECT_EQ(Module1::PendingBodyStart, "start");
-}
-
 TEST_F(ClockWizard, ColourLabelsTakeAColourAndACancelChangesNothing) {
     using DialogDriver::pickColor;
     pickColor([&] { QTest::mouseClick(wizard->lblBGColor, Qt::LeftButton); }, QColor(255, 0, 0));

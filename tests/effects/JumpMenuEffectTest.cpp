@@ -162,13 +162,3 @@ TEST_F(JumpMenuEffect, TypedTextsOfAnyKindAndFiveHundredItemsShowAsTyped) {
         click(d, "cmdDone");
     });
 }
-
-TEST_F(JumpMenuEffect, DoneOnAnEmptyMenuSaysSoAndShowsNoPreview) {
-    withDialog(menuItem(), "Pulldown", [&](QDialog* d) {
-        EXPECT_TEXT(answerWhile([&] { click(d, "cmdDone"); }),
-                    "Please enter 1 or more menu items in the list below.");
-        EXPECT_TRUE(d->isVisible());
-        click(d, "Command5");
-    });
-    EXPECT_EQ(Module1::PendingSnippet, "");
-}

@@ -66,16 +66,6 @@ TEST(JumpMenuForm, AddressesAreAttributeValuesAndTextsStayAsTyped) {
     EXPECT_TRUE(form.contains("<OPTION VALUE=\"sep.htm\">--------------------\r\n"));
 }
 
-TEST(JumpMenuForm, FiveHundredItems) {
-    Rows rows;
-    for (int i = 0; i < 500; ++i)
-        Append(rows, QString("Item %1").arg(i), QString("p%1.htm").arg(i));
-    const QString form = BuildForm(rows, true);
-    EXPECT_TRUE(form.contains("<SELECT SIZE=\"500\">"));
-    EXPECT_EQ(form.count("<OPTION VALUE="), 500);
-    EXPECT_TRUE(form.contains("<OPTION VALUE=\"p499.htm\">Item 499\r\n\r\n    </SELECT>"));
-}
-
 TEST(JumpMenuScript, AFrameTargetStandsInTheFrameLine) {
     const QString head = "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n\r\nfunction JumpTo(form)\r\n"
                          "{\r\n   i = form.elements[0].selectedIndex;\r\n";
