@@ -4,12 +4,11 @@
 #include "effects/Pulldown.h"
 #include "effects/PulldownURL.h"
 #include "platform/Help.h"
+#include "support/DialogDriver.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -269,18 +268,12 @@ TEST_F(JumpMenuDialog, BrowseGivesTheBareFileName) {
     withItemDialog([&] { dialog->Command1->click(); },
                    [&](PulldownURL* item) {
                        whenModal([&](QWidget* w) {
-                           auto* files = qobject_cast<QFileDialog*>(w);
-                           ASSERT_TRUE(files) << "expected the file dialog";
-                           files->findChild<QLineEdit*>("fileNameEdit")
-                               ->setText(folder.filePath("prices.htm"));
-                           files->findChild<QDialogButtonBox*>("buttonBox")
-                               ->button(QDialogButtonBox::Open)
-                               ->click();
+                           DialogDriver::chooseFile(w, folder.filePath("prices.htm"));
                        });
                        item->cmdBrowseURL->click();
                        EXPECT_EQ(item->txtMenuItemURL->text(), "prices.htm");
                        // A cancelled browse keeps what the box holds.
-                       whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+                       whenModal(DialogDriver::cancelDialog);
                        item->cmdBrowseURL->click();
                        EXPECT_EQ(item->txtMenuItemURL->text(), "prices.htm");
                        EXPECT_EQ(item->cmdBrowseURL->toolTip(), "Browse for URL...");
