@@ -395,7 +395,8 @@ void frmDateTime::cmdMoreFonts_Click() {
     if (!chosen)
         return;
     cboFont->setEditText(CommonDialog1.FontName);
-    cboFontSize->setEditText(shortestSize(CommonDialog1.FontSize));
+    if (CommonDialog1.FontSize > 0)
+        cboFontSize->setEditText(shortestSize(CommonDialog1.FontSize));
     const bool bold = CommonDialog1.FontBold;
     const bool italic = CommonDialog1.FontItalic;
     const QString style = bold && italic ? "Bold Italic"

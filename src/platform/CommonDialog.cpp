@@ -114,7 +114,7 @@ bool CommonDialog::ShowFont(QWidget* parent) {
         return false;
     const QFont chosen = dialog.selectedFont();
     FontName = chosen.family();
-    FontSize = float(chosen.pointSizeF());
+    FontSize = chosen.pointSizeF() > 0 ? float(chosen.pointSizeF()) : 0;
     FontBold = chosen.bold();
     FontItalic = chosen.italic();
     return true;

@@ -22,7 +22,7 @@ public:
     quint32 Color = 0;   // 0x00BBGGRR
     // The font dialog's choice; set before showing it, they are its starting font.
     QString FontName;
-    float FontSize = 0; // points; 0: the dialog's own default
+    float FontSize = 0; // points; 0: the program font's size, or unknown
     bool FontBold = false;
     bool FontItalic = false;
 
