@@ -91,13 +91,14 @@ TEST_F(ShortcutBarItems, ThreeGroupsWithTheirItemsTextsAndIcons) {
 }
 
 TEST_F(ShortcutBarItems, EveryIconKeyHasAPicture) {
-    for (int group = 1; group <= bar->groupCount(); ++group)
+    for (int group = 1; group <= bar->groupCount(); ++group) {
         for (int i = 1; i <= bar->itemCount(group); ++i) {
             const QString icon = bar->item(group, i).iconKey.toLower();
             EXPECT_TRUE(
                 QFile::exists(QCoreApplication::applicationDirPath() + "/icons/" + icon + ".png"))
                 << qPrintable(icon);
         }
+    }
 }
 
 TEST_F(ShortcutBarItems, HelpItemsOpenThePagesAndTheAddressWithoutInsertingAField) {
@@ -145,4 +146,39 @@ TEST(ShortcutBarStart, TheOpenGroupFollowsTheStoredSetting) {
         form.DHTMLEdit1->setDocumentHTML("<html><body></body></html>", false);
         form.close();
     }
+}
+
+TEST_F(ShortcutBarItems, EachEffectItemOpensItsDialogInTheMenusOrder) {
+    // The bar lists the jump menu before the inline frame; the menu's indexes hold.
+    struct Effect {
+        QString key;
+        QString dialog;
+        bool placeholderMessage;
+    };
+    const QList<Effect> effects = {{"Digital Clock", "frmDateTime", true},
+                                   {"Jumpto/Dropdown Menu", "Pulldown", false},
+                                   {"Inline Frame", "frmIframe", false},
+                                   {"Marquee Scrolling text", "Marquee", true}};
+    const QString before = body();
+    for (const Effect& effect : effects) {
+        QString opened;
+        whenModal([&](QWidget* w) {
+            opened = w->objectName();
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            else
+                w->close();
+        });
+        QString message = "<none>";
+        if (effect.placeholderMessage)
+            answerMessageBox(QMessageBox::Ok, &message);
+        click(3, effect.key);
+        EXPECT_TEXT(opened, effect.dialog) << qPrintable(effect.key);
+        if (effect.placeholderMessage) {
+            EXPECT_TRUE(message.startsWith("A placeholder for the")) << qPrintable(message);
+        }
+        clearModalWaiters();
+    }
+    // Cancelled effects insert nothing, and no form field comes with them.
+    EXPECT_TEXT(body(), before);
 }
