@@ -1,10 +1,9 @@
 #include "elements/PageProperties.h"
 
 #include "core/CColor.h"
+#include "core/PicturePreview.h"
 
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
 
 namespace PageProperties {
 
@@ -77,18 +76,7 @@ QString BoxAfterWatermarkClick(const QString& box, bool ticked, const QString& l
 }
 
 QPixmap PreviewPicture(const QString& path, const QSize& box) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    // A large picture is decoded straight to the preview's size where the format allows.
-    if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    QImage image = reader.read();
-    if (image.isNull())
-        return QPixmap();
-    if (image.width() > box.width() || image.height() > box.height())
-        image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
+    return LoadPicture(path, box).preview;
 }
 
 } // namespace PageProperties

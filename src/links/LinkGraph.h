@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PicturePreview.h"
+
 #include <QDialog>
 #include <QListWidget>
 #include <QPixmap>
@@ -53,14 +55,6 @@ private:
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
 };
-
-// A picture read for the preview: its own size, and the preview scaled to fit a box.
-struct LoadedPicture {
-    bool ok = false;
-    QSize size;
-    QPixmap preview;
-};
-LoadedPicture LoadPicture(const QString& path, const QSize& box);
 
 // The image dialog: an image file (typed, browsed, or clicked in the image browser of the
 // program's "images" folder), an optional link and the layout attributes; OK pastes the
