@@ -44,19 +44,18 @@ bool available(int status) {
 
 // The font boxes for the statuses of the two get commands: the selection's font and
 // size when there is one, else empty (enabled when the selection mixes several).
-void showFontBoxes(MainForm& form, int nameStatus, int sizeStatus) {
-    DHTMLEdit* editor = form.DHTMLEdit1;
+void showFontBoxes(MainForm& form, const DisplayState& state) {
+    const int nameStatus = state.status(DECMD_GETFONTNAME);
+    const int sizeStatus = state.status(DECMD_GETFONTSIZE);
     if (nameStatus == DECMDF_ENABLED || nameStatus == DECMDF_LATCHED) {
-        form.FontCombo->setEditText(
-            editor->ExecCommand(DECMD_GETFONTNAME, OLECMDEXECOPT_DONTPROMPTUSER).toString());
+        form.FontCombo->setEditText(state.fontName);
         form.FontCombo->setEnabled(true);
     } else {
         form.FontCombo->setEditText(QString());
         form.FontCombo->setEnabled(nameStatus == DECMDF_NINCHED);
     }
     if (sizeStatus == DECMDF_ENABLED || sizeStatus == DECMDF_LATCHED) {
-        const int size =
-            editor->ExecCommand(DECMD_GETFONTSIZE, OLECMDEXECOPT_DONTPROMPTUSER).toInt();
+        const int size = state.fontSize;
         form.FontSizeCombo->setCurrentIndex(
             size < 1 ? -1 : form.FontSizeCombo->findText(QString::number(size)));
         form.FontSizeCombo->setEnabled(true);
@@ -205,33 +204,25 @@ void MainForm::DHTMLEdit1_DocumentComplete() {
 }
 
 void MainForm::DHTMLEdit1_DisplayChanged() {
-    // One call to the page answers every status the display needs.
-    QList<int> ids = FormatButtonCommands;
-    ids << DECMD_GETFONTNAME << DECMD_GETFONTSIZE << DECMD_GETBLOCKFMT;
-    const QList<int> statuses = statusesOf(DHTMLEdit1, ids);
+    // The page sends the state with the event: the display waits for nothing.
+    const DisplayState& state = DHTMLEdit1->displayState();
     const int buttons = int(FormatButtonKeys.size());
     for (int i = 0; i < buttons; ++i) {
         QAction* button = Toolbar1Buttons.value(FormatButtonKeys[i]);
         if (!button)
             continue;
-        const int status = statuses.value(i);
+        const int status = state.status(FormatButtonCommands.value(i));
         button->setEnabled(status >= DECMDF_ENABLED);
         if (button->isCheckable())
             button->setChecked(status == DECMDF_LATCHED);
     }
-    skipErrors([&] { showFontBoxes(*this, statuses.value(buttons), statuses.value(buttons + 1)); });
-    if (available(statuses.value(buttons + 2))) {
-        skipErrors([&] {
-            StatusPanel1->setText(
-                DHTMLEdit1->ExecCommand(DECMD_GETBLOCKFMT, OLECMDEXECOPT_DONTPROMPTUSER)
-                    .toString());
-        });
-    }
+    skipErrors([&] { showFontBoxes(*this, state); });
+    if (available(state.status(DECMD_GETBLOCKFMT)))
+        StatusPanel1->setText(state.blockFormat);
 }
 
 void MainForm::UpdateFontBoxes() {
-    const QList<int> statuses = DHTMLEdit1->QueryStatuses({DECMD_GETFONTNAME, DECMD_GETFONTSIZE});
-    showFontBoxes(*this, statuses.value(0), statuses.value(1));
+    showFontBoxes(*this, DHTMLEdit1->displayState());
 }
 
 // ---- the context menu -------------------------------------------------------------------------

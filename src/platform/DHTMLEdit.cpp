@@ -1,13 +1,9 @@
 #include "platform/DHTMLEdit.h"
 
-#include "platform/CommonDialog.h"
+#include "platform/EditorPage.h"
+#include "platform/PageWait.h"
 #include "platform/PlatformError.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
@@ -15,113 +11,18 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebChannel>
 #include <QWebEngineDownloadRequest>
-#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <memory>
-
-// Receives the editing script's events over the web channel.
-class EditorBridge : public QObject {
-    Q_OBJECT
-public:
-    explicit EditorBridge(DHTMLEdit* editor) : QObject(editor), editor_(editor) {}
-
-public slots:
-    void notify(const QString& type, const QVariantMap& data) { editor_->post(type, data); }
-
-private:
-    DHTMLEdit* editor_;
-};
-
-// The page of the editing surface: it never navigates on its own (links, forms, meta
-// refreshes and drops stay put) and opens no windows.
-class EditorPage : public QWebEnginePage {
-public:
-    EditorPage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
-
-    bool allowNavigation = false;
-
-protected:
-    bool acceptNavigationRequest(const QUrl&, NavigationType, bool isMainFrame) override {
-        return !isMainFrame || allowNavigation;
-    }
-    QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int line,
-                                  const QString& source) override {
-        if (qEnvironmentVariableIsSet("TESSALY_DEBUG_SCRIPTS"))
-            qWarning("editor script: %s (%s:%d)", qPrintable(message), qPrintable(source), line);
-    }
-};
 
 namespace {
-
-// The blank page the surface starts with and New gives.
-const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
-
-// The editing script: the web channel's client followed by our own files, in order.
-QString editorScriptSource() {
-    QString source;
-    QFile channel(":/qtwebchannel/qwebchannel.js");
-    if (channel.open(QIODevice::ReadOnly))
-        source += QString::fromUtf8(channel.readAll()) + "\n";
-    QDir dir(":/tessaly/js");
-    for (const QString& name : dir.entryList({"*.js"}, QDir::Files, QDir::Name)) {
-        QFile f(dir.filePath(name));
-        if (f.open(QIODevice::ReadOnly))
-            source += QString::fromUtf8(f.readAll()) + "\n";
-    }
-    return source;
-}
 
 QString jsonArguments(const QVariantList& args) {
     return QString::fromUtf8(
         QJsonDocument(QJsonArray::fromVariantList(args)).toJson(QJsonDocument::Compact));
-}
-
-QString programFolderUrlPath() {
-    return QCoreApplication::applicationDirPath() + "/";
-}
-
-// The charset a page declares in a meta element, or "".
-QString declaredCharset(const QString& html) {
-    static const QRegularExpression meta(
-        R"(<meta\b[^>]*?charset\s*=\s*["']?\s*([A-Za-z0-9_.:\-]+))",
-        QRegularExpression::CaseInsensitiveOption);
-    const auto m = meta.match(html.left(64 * 1024));
-    return m.hasMatch() ? m.captured(1) : QString();
-}
-
-// What a page file holds that editing would destroy, as the load error it gives.
-void refuseUneditable(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw PlatformError(ErrorCode::AccessDenied, "Access denied");
-    const QByteArray bytes = f.readAll();
-    // Markers are ASCII in every encoding a page is likely to use. A block of server
-    // script opens with "<?" (not an XML declaration) or "<%" and closes after it.
-    auto opensAndCloses = [&bytes](const QByteArray& open, const QByteArray& close) {
-        for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
-            if (open == "<?" && bytes.mid(at + 2, 3).toLower() == "xml")
-                continue;
-            return bytes.indexOf(close, at + open.size()) >= 0;
-        }
-        return false;
-    };
-    if (opensAndCloses("<?", "?>") || opensAndCloses("<%", "%>"))
-        throw PlatformError(ErrorCode::ServerScript, "Document is primarily server side script");
-    static const QRegularExpression frameset(R"(<frameset\b)",
-                                             QRegularExpression::CaseInsensitiveOption);
-    const QString text = QString::fromLatin1(bytes);
-    if (frameset.match(text).hasMatch())
-        throw PlatformError(ErrorCode::Frameset, "Document contains a frameset");
 }
 
 // The keys the web view would take as its own commands, and ours for them.
@@ -156,12 +57,27 @@ int commandForKey(const QKeyEvent* e) {
 
 DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
     setObjectName("DHTMLEdit1");
-    editorSource_ = editorScriptSource();
 
     profile_ = new QWebEngineProfile(this); // off the record: nothing is kept on disk
     connect(profile_, &QWebEngineProfile::downloadRequested, this,
             [](QWebEngineDownloadRequest* download) { download->cancel(); });
-    createPage();
+    page_ = new EditorPage(profile_, this);
+    wait_ = new PageWait(page_, this);
+    connect(page_->bridge(), &EditorBridge::notified, this, &DHTMLEdit::post);
+    connect(page_, &QWebEnginePage::loadStarted, this, [this] { startedSerial_ = loadSerial_; });
+    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (startedSerial_ != loadSerial_)
+            return;
+        loading_ = false;
+        lastLoadOk_ = ok;
+    });
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &DHTMLEdit::renderProcessEnded);
+    connect(wait_, &PageWait::idle, this, [this] {
+        if (!pending_.isEmpty() && !flushScheduled_) {
+            flushScheduled_ = true;
+            QTimer::singleShot(0, this, &DHTMLEdit::flushEvents);
+        }
+    });
 
     view_ = new QWebEngineView(this);
     view_->setObjectName("DHTMLEditView");
@@ -169,9 +85,9 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         // A right click on a selection keeps the page busy until the event that brought
-        // it here is over (measured: any call to the page meanwhile waits for its
-        // timeout). The menu, whose handler asks the page for the commands' states,
-        // comes once the page answers again.
+        // it here is over (measured: any call to the page meanwhile waits for it). The
+        // menu, whose handler asks the page for the commands' states, comes once the
+        // page answers again.
         QPointer<DHTMLEdit> self(this);
         page_->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
                              [self, pos](const QVariant&) {
@@ -189,138 +105,30 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
 }
 
 DHTMLEdit::~DHTMLEdit() {
-    // The page must go before its profile.
+    // The page must go before its profile, and its end is no render process ending.
+    disconnect(page_, nullptr, this, nullptr);
     delete view_;
     view_ = nullptr;
     delete page_;
     page_ = nullptr;
 }
 
-void DHTMLEdit::createPage() {
-    page_ = new EditorPage(profile_, this);
-    QWebEngineSettings* s = page_->settings();
-    // Page scripts never run while a page is edited; ours run in their own world.
-    s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-    s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
-    s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-    s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
-    s->setAttribute(QWebEngineSettings::AutoLoadImages, true);
-
-    QWebEngineScript script;
-    script.setName("tessaly-editor");
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setRunsOnSubFrames(false);
-    script.setSourceCode(editorSource_);
-    page_->scripts().insert(script);
-
-    bridge_ = new EditorBridge(this);
-    channel_ = new QWebChannel(this);
-    channel_->registerObject("bridge", bridge_);
-    page_->setWebChannel(channel_, QWebEngineScript::ApplicationWorld);
-
-    connect(page_, &QWebEnginePage::loadStarted, this, [this] { startedSerial_ = loadSerial_; });
-    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (startedSerial_ != loadSerial_)
-            return;
-        loading_ = false;
-        lastLoadOk_ = ok;
-    });
+void DHTMLEdit::syncDisplayState() {
+    const QVariant state = runScript("window.__tsly ? __tsly.currentDisplay() : null");
+    if (state.canConvert<QVariantMap>() && !state.isNull())
+        display_ = DisplayState::fromPage(state.toMap());
 }
 
-int DHTMLEdit::timeoutFor(qsizetype size) const {
-    // A few seconds, and one more for every megabyte of page.
-    return 5000 + int(qMin<qsizetype>(size / 1000, 120000));
-}
-
-void DHTMLEdit::loadBlank() {
-    ++loadSerial_;
-    loading_ = true;
-    page_->allowNavigation = true;
-    page_->setHtml(BlankPage, QUrl::fromLocalFile(programFolderUrlPath()));
-}
-
-bool DHTMLEdit::waitForLoad(int timeoutMs) {
-    if (loading_) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        auto finished = connect(page_, &QWebEnginePage::loadFinished, &loop, [this, &loop] {
-            if (!loading_)
-                loop.quit();
-        });
-        timer.start(timeoutMs);
-        ++callDepth_;
-        if (loading_)
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-        --callDepth_;
-        disconnect(finished);
-        if (loading_) {
-            page_->triggerAction(QWebEnginePage::Stop);
-            loading_ = false;
-            lastLoadOk_ = false;
-        }
-    }
-    page_->allowNavigation = false;
-    if (callDepth_ == 0 && !pending_.isEmpty())
-        QTimer::singleShot(0, this, &DHTMLEdit::flushEvents);
-    return lastLoadOk_;
-}
-
-QVariantMap DHTMLEdit::viewOptions() const {
-    return {{"borders", showBorders_},
-            {"details", showDetails_},
-            {"snap", snapToGrid_},
-            {"div", useDiv_}};
-}
-
-void DHTMLEdit::attachEditor() {
-    callEditor("attach", {viewOptions()});
-}
-
-void DHTMLEdit::afterLoad() {
-    attachEditor();
-    watchFocusProxy();
-    post("complete");
+void DHTMLEdit::setSilenceLimit(int ms) {
+    wait_->setSilenceLimit(ms);
 }
 
 QVariant DHTMLEdit::runScript(const QString& script) {
     if (loading_)
-        waitForLoad(timeoutFor(sizeHint_));
-    struct State {
-        QVariant result;
-        bool done = false;
-        QPointer<QEventLoop> loop;
-    };
-    auto state = std::make_shared<State>();
-    page_->runJavaScript(script, QWebEngineScript::ApplicationWorld, [state](const QVariant& v) {
-        state->result = v;
-        state->done = true;
-        if (state->loop)
-            state->loop->quit();
-    });
-    if (!state->done) {
-        QEventLoop loop;
-        state->loop = &loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(timeoutFor(sizeHint_ + script.size()));
-        ++callDepth_;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        --callDepth_;
-    }
-    if (callDepth_ == 0 && !pending_.isEmpty())
-        QTimer::singleShot(0, this, &DHTMLEdit::flushEvents);
-    if (!state->done)
-        throw PlatformError(ErrorCode::Timeout, "The page did not answer in time");
-    return state->result;
+        waitForLoad();
+    if (pendingWrite_)
+        writePending();
+    return wait_->runScript(script);
 }
 
 QVariant DHTMLEdit::callEditor(const QString& name, const QVariantList& args) {
@@ -330,7 +138,7 @@ QVariant DHTMLEdit::callEditor(const QString& name, const QVariantList& args) {
     if (!answer.isValid() || answer.isNull()) {
         // The page's world lost our script (a page that replaced its own window):
         // give it back and attach again before the call.
-        runScript(editorSource_);
+        runScript(EditorPage::editorScript());
         if (name != "attach")
             runScript(
                 QString("__tsly.attach(%1)").arg(jsonArguments({viewOptions()}).mid(1).chopped(1)));
@@ -342,88 +150,6 @@ QVariant DHTMLEdit::callEditor(const QString& name, const QVariantList& args) {
     if (!map.value("ok").toBool())
         throw PlatformError(ErrorCode::Unexpected, map.value("error").toString());
     return map.value("value");
-}
-
-void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
-    QString path = givenPath;
-    if (path.isEmpty()) {
-        if (!promptUser)
-            throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
-        CommonDialog dialog;
-        dialog.DialogTitle = "Open";
-        dialog.Filter = "Web page files (*.html, *.htm)|*.html;*.htm;*.shtml|All Files (*.*)|*.*";
-        dialog.FilterIndex = 1;
-        dialog.InitDir = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath();
-        if (!dialog.ShowOpen(window()))
-            return; // no choice: nothing changes
-        path = dialog.FileName;
-    }
-    path = QDir::fromNativeSeparators(path);
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        if (!info.absoluteDir().exists())
-            throw PlatformError(ErrorCode::PathNotFound, "Path not found");
-        throw PlatformError(ErrorCode::FileNotFound, "File not found");
-    }
-    if (info.isDir())
-        throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
-    if (!info.isReadable())
-        throw PlatformError(ErrorCode::AccessDenied, "Access denied");
-    refuseUneditable(path);
-
-    busy_ = true;
-    sizeHint_ = info.size();
-    ++loadSerial_;
-    loading_ = true;
-    page_->allowNavigation = true;
-    page_->load(QUrl::fromLocalFile(info.absoluteFilePath()));
-    const bool ok = waitForLoad(timeoutFor(info.size()) * 2);
-    busy_ = false;
-    if (!ok) {
-        // Whatever the engine left must not pass for the page: start blank again.
-        loadBlank();
-        waitForLoad(timeoutFor(0));
-        path_.clear();
-        afterLoad();
-        throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
-    }
-    path_ = info.absoluteFilePath();
-    afterLoad();
-    try {
-        loadedCharset_ = callEditor("characterSet").toString();
-    } catch (const PlatformError&) {
-        loadedCharset_.clear();
-    }
-    charset_ = loadedCharset_.isEmpty() ? QStringLiteral("UTF-8") : loadedCharset_;
-}
-
-void DHTMLEdit::NewDocument() {
-    loadBlank();
-    waitForLoad(timeoutFor(0));
-    path_.clear();
-    loadedCharset_.clear();
-    charset_ = QStringLiteral("UTF-8");
-    sizeHint_ = 0;
-    afterLoad();
-}
-
-QString DHTMLEdit::DocumentHTML() {
-    const QString html = callEditor("html").toString();
-    sizeHint_ = html.size();
-    return html;
-}
-
-void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
-    sizeHint_ = qMax(sizeHint_, html.size());
-    callEditor("write", {html, viewOptions()});
-    sizeHint_ = html.size();
-    const QString declared = declaredCharset(html);
-    charset_ = !declared.isEmpty()         ? declared
-               : !loadedCharset_.isEmpty() ? loadedCharset_
-                                           : QStringLiteral("UTF-8");
-    callEditor("setDirty", {markDirty});
-    watchFocusProxy();
-    post("complete");
 }
 
 bool DHTMLEdit::IsDirty() {
@@ -495,28 +221,22 @@ void DHTMLEdit::PrintDocument(bool prompt) {
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    struct State {
-        bool done = false;
-        bool ok = false;
-    } state;
-    QEventLoop loop;
-    auto c = connect(view_, &QWebEngineView::printFinished, &loop, [&](bool ok) {
-        state.done = true;
-        state.ok = ok;
-        loop.quit();
+    writePending();
+    bool done = false;
+    bool ok = false;
+    auto c = connect(view_, &QWebEngineView::printFinished, this, [&](bool success) {
+        done = true;
+        ok = success;
     });
     view_->print(&printer);
-    if (!state.done) {
-        QTimer timer;
-        timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(timeoutFor(sizeHint_) * 6);
-        ++callDepth_;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        --callDepth_;
+    try {
+        wait_->until([&done] { return done; });
+    } catch (const PlatformError&) {
+        disconnect(c);
+        throw;
     }
     disconnect(c);
-    if (!state.ok)
+    if (!ok)
         throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
 }
 
@@ -525,6 +245,12 @@ void DHTMLEdit::Refresh() {
 }
 
 void DHTMLEdit::post(const QString& event, const QVariantMap& data) {
+    // The state comes with the event and is there at once, for whoever asks.
+    if (event == "display" && data.value("state").canConvert<QVariantMap>()) {
+        const DisplayState state = DisplayState::fromPage(data.value("state").toMap());
+        if (display_.olderThan(state))
+            display_ = state;
+    }
     // A burst of display changes makes one event.
     if (event == "display" && !pending_.isEmpty() && pending_.last().first == "display")
         return;
@@ -537,9 +263,9 @@ void DHTMLEdit::post(const QString& event, const QVariantMap& data) {
 
 void DHTMLEdit::flushEvents() {
     flushScheduled_ = false;
-    if (callDepth_ > 0)
+    if (wait_->depth() > 0)
         return; // the call's end schedules the flush again
-    while (!pending_.isEmpty() && callDepth_ == 0) {
+    while (!pending_.isEmpty() && wait_->depth() == 0) {
         const auto [event, data] = pending_.takeFirst();
         if (event == "display")
             emit DisplayChanged();
@@ -601,10 +327,13 @@ bool DHTMLEdit::routeKey(QKeyEvent* event) {
 bool DHTMLEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_ && event->type() == QEvent::ChildAdded)
         QTimer::singleShot(0, this, &DHTMLEdit::watchFocusProxy);
+    // What the user does goes to the page the program last wrote.
+    if (pendingWrite_ && watched == focusProxyWatched_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::InputMethod))
+        skipErrors([this] { writePending(); });
     if (watched == focusProxyWatched_ &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride))
         return routeKey(static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
-
-#include "DHTMLEdit.moc"

@@ -1,22 +1,27 @@
 #pragma once
 
 #include "platform/DHTMLEditCommands.h"
+#include "platform/DisplayState.h"
 #include "platform/HtmlDocument.h"
 
 #include <QList>
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
+#include <optional>
 
-class EditorBridge;
 class EditorPage;
+class PageWait;
 class QWebEngineView;
 class QWebEngineProfile;
-class QWebChannel;
 
 // The editing surface: a web view whose page is in design mode. It owns the page
 // while it is open; everything else reaches the page through these members. Members
-// that fail throw PlatformError (the callers decide whether to skip and go on).
+// that fail throw PlatformError (the callers decide whether to skip and go on). A
+// failure means the page did not change: members wait for the page's real answer
+// however long it takes, and fail only when the page's render process ended or the
+// page stopped answering. When the render process ends, the user is told and the
+// surface starts again on a blank page.
 class DHTMLEdit : public QWidget {
     Q_OBJECT
 public:
@@ -48,7 +53,8 @@ public:
     // The whole page source: doctype and comments outside <html> included.
     QString DocumentHTML();
     // Replaces the page with html; its path stays. markDirty says whether the page
-    // counts as changed afterwards.
+    // counts as changed afterwards. The page takes the HTML before anything else
+    // reaches it; a load that comes first replaces the page without it.
     void setDocumentHTML(const QString& html, bool markDirty = false);
 
     bool IsDirty();
@@ -67,13 +73,23 @@ public:
     void setUseDivOnCarriageReturn(bool on);
     bool Busy() const { return busy_; }
 
-    // Runs a script of ours in the editing world and waits for its value. A script
-    // that throws, or does not answer in time, throws PlatformError.
+    // The state of the selection the page sent with its last DisplayChanged.
+    const DisplayState& displayState() const { return display_; }
+    // Asks the page for that state now (one call), for a caller that changed the
+    // selection itself and cannot wait for the event.
+    void syncDisplayState();
+
+    // Runs a script of ours in the editing world and waits for its value, however long
+    // it takes. A script that throws, a render process that ended or a page that stopped
+    // answering throws PlatformError.
     QVariant runScript(const QString& script);
     // Calls a function of the editing script (__tsly.name) with JSON-able arguments.
     QVariant callEditor(const QString& name, const QVariantList& args = {});
 
     QWebEngineView* view() const { return view_; }
+    // How long the page may show no sign of life (no answer, no work) before a call
+    // fails; a generous minute unless a test needs less.
+    void setSilenceLimit(int ms);
 
 signals:
     void DocumentComplete();
@@ -89,16 +105,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class EditorBridge;
-
-    void createPage();
+    // The page's life (DHTMLEditLoad.cpp): loads, writes and a render process's end.
+    void startLoad(const QUrl& url, const QString& html = {});
+    bool waitForLoad();
     void loadBlank();
-    // Waits until the current navigation has finished; false when it failed.
-    bool waitForLoad(int timeoutMs);
-    void afterLoad();
-    void attachEditor();
+    // Attaches the editing script to the page just loaded; the page's character set.
+    QString afterLoad();
     QVariantMap viewOptions() const;
-    int timeoutFor(qsizetype size) const;
+    void writePending();
+    void renderProcessEnded();
+    void startAgainBlank();
+
     // Commands the surface runs natively instead of in the editing script.
     bool nativeCommand(int commandId, int option, const QVariant& argument, QVariant& result);
     bool nativeStatus(int commandId, int& status);
@@ -112,17 +129,21 @@ private:
     void flushEvents();
     void showContextMenuAt(int x, int y);
 
+    struct PendingWrite {
+        QString html;
+        bool markDirty = false;
+    };
+
     QWebEngineProfile* profile_ = nullptr;
     EditorPage* page_ = nullptr;
     QWebEngineView* view_ = nullptr;
-    QWebChannel* channel_ = nullptr;
-    EditorBridge* bridge_ = nullptr;
-    QString editorSource_;
+    PageWait* wait_ = nullptr;
 
     QString path_;
     QString charset_ = QStringLiteral("UTF-8");
     QString loadedCharset_;
-    qsizetype sizeHint_ = 0;
+    std::optional<PendingWrite> pendingWrite_;
+    DisplayState display_;
     bool showBorders_ = false;
     bool showDetails_ = false;
     bool snapToGrid_ = false;
@@ -130,9 +151,9 @@ private:
     bool busy_ = false;
     bool loading_ = false;
     bool lastLoadOk_ = false;
+    bool restartScheduled_ = false;
     int loadSerial_ = 0;
     int startedSerial_ = -1;
-    int callDepth_ = 0;
     bool flushScheduled_ = false;
     QList<QPair<QString, QVariantMap>> pending_;
     QStringList menuCaptions_;

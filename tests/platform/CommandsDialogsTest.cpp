@@ -4,7 +4,7 @@
 #include "platform/EditorClipboard.h"
 #include "platform/EditorPrompts.h"
 #include "platform/PlatformError.h"
-#include "support/TestSupport.h"
+#include "support/SurfaceFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -25,18 +25,7 @@ using namespace TestSupport;
 
 namespace {
 
-class Platform : public ::testing::Test {
-protected:
-    void SetUp() override {
-        editor.resize(800, 600);
-        editor.show();
-    }
-    void page(const QString& body) {
-        editor.setDocumentHTML("<html><head></head><body>" + body + "</body></html>");
-    }
-    QString selected() { return editor.DOM().selection().createRange().Text(); }
-    DHTMLEdit editor;
-};
+using Platform = SurfaceTest;
 
 // Clicks a button later, from the event loop, so a modal window it opens can be answered
 // by the waiter queued for it.

@@ -1,7 +1,7 @@
 // Positioned elements: absolute and back, the stacking order, and dragging with the
 // mouse (on the grid, not when locked).
 #include "platform/DHTMLEdit.h"
-#include "support/TestSupport.h"
+#include "support/SurfaceFixture.h"
 
 #include <QTest>
 #include <QWebEngineView>
@@ -11,15 +11,8 @@ using namespace TestSupport;
 
 namespace {
 
-class Positioning : public ::testing::Test {
+class Positioning : public SurfaceTest {
 protected:
-    void SetUp() override {
-        editor.resize(800, 600);
-        editor.show();
-    }
-    void page(const QString& body) {
-        editor.setDocumentHTML("<html><head></head><body>" + body + "</body></html>");
-    }
     void selectElement(const QString& id) {
         js(&editor, QString("__tsly.selectElement(document.getElementById('%1'))").arg(id));
     }
@@ -53,7 +46,6 @@ protected:
         QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, from + QPoint(dx, dy));
         pump(50);
     }
-    DHTMLEdit editor;
 };
 
 const QString ThreeBoxes =

@@ -2,7 +2,7 @@
 // the insert-table command builds.
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
-#include "support/TestSupport.h"
+#include "support/SurfaceFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +16,8 @@ const QString ThreeByThree = "<table id=\"t\" border=\"1\"><tbody>"
                              "<tr><td id=\"g\">g</td><td id=\"h\">h</td><td id=\"i\">i</td></tr>"
                              "</tbody></table>";
 
-class Tables : public ::testing::Test {
+class Tables : public SurfaceTest {
 protected:
-    void SetUp() override {
-        editor.resize(800, 600);
-        editor.show();
-    }
-    void page(const QString& body) {
-        editor.setDocumentHTML("<html><head></head><body>" + body + "</body></html>");
-    }
     // The cells the selection runs across, from the start of one to the end of another.
     void selectCells(const QString& from, const QString& to) {
         js(&editor, QString("(function(){ const r = document.createRange();"
@@ -47,7 +40,6 @@ protected:
             }).join('|'); })())")
             .toString();
     }
-    DHTMLEdit editor;
 };
 
 struct TableCase {

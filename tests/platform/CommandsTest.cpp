@@ -2,7 +2,7 @@
 // page and the command's status are checked before and after.
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
-#include "support/TestSupport.h"
+#include "support/SurfaceFixture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,15 +38,8 @@ Where nothing() {
     return {Where::Nothing, {}};
 }
 
-class Commands : public ::testing::Test {
+class Commands : public SurfaceTest {
 protected:
-    void SetUp() override {
-        editor.resize(800, 600);
-        editor.show();
-    }
-    void page(const QString& body) {
-        editor.setDocumentHTML("<html><head></head><body>" + body + "</body></html>");
-    }
     void select(const Where& w) {
         switch (w.kind) {
         case Where::Text:
@@ -72,7 +65,6 @@ protected:
             return -1;
         }
     }
-    DHTMLEdit editor;
 };
 
 struct Case {

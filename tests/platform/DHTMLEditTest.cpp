@@ -1,7 +1,7 @@
 // The editing surface on the real engine.
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
-#include "support/TestSupport.h"
+#include "support/SurfaceFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,21 +15,7 @@ using namespace TestSupport;
 
 namespace {
 
-class Surface : public ::testing::Test {
-protected:
-    void SetUp() override {
-        editor.resize(800, 600);
-        editor.show();
-        ASSERT_TRUE(dir.isValid());
-    }
-    QString file(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        writeBytes(path, bytes);
-        return path;
-    }
-    DHTMLEdit editor;
-    QTemporaryDir dir;
-};
+using Surface = SurfaceTest;
 
 int32_t loadError(DHTMLEdit& editor, const QString& path) {
     try {
@@ -197,6 +183,16 @@ TEST_F(Surface, LoadRefusesWhatItCannotEdit) {
     EXPECT_EQ(
         loadError(editor, file("x.html", "<?xml version=\"1.0\"?><html><body>ok</body></html>")),
         0);
+}
+
+TEST_F(Surface, AFramesetIsFoundInAnyLetterCaseAndOnlyAsATag) {
+    EXPECT_EQ(loadError(editor, file("upper.html", "<HTML><FRAMESET cols=\"50%,*\"></HTML>")),
+              ErrorCode::Frameset);
+    EXPECT_EQ(loadError(editor, file("end.html", "<html><body>x</body></html><frameset")),
+              ErrorCode::Frameset);
+    EXPECT_EQ(loadError(editor, file("word.html", "<html><body><framesets>x</framesets> "
+                                                  "frameset</body></html>")),
+              0);
 }
 
 TEST_F(Surface, LoadsEmptyBinaryAndLegacyFiles) {

@@ -146,7 +146,11 @@ void writeText(const QString& path, const QString& text) {
 }
 
 QVariant js(DHTMLEdit* editor, const QString& script) {
-    return editor->runScript(script);
+    const QVariant value = editor->runScript(script);
+    // What the script did to the selection is in the surface's display state at once,
+    // as a DisplayChanged would have brought it.
+    editor->syncDisplayState();
+    return value;
 }
 
 static QString quoted(const QString& s) {

@@ -23,14 +23,15 @@ class QWidget;
 
 namespace TestSupport {
 
-// Processes events until condition holds or the time is up; returns the condition.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+// Processes events until condition holds or the time is up; returns the condition. The
+// time is generous, so that no test depends on how busy the machine is.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 60000);
 // Processes events for a while.
 void pump(int ms = 50);
 
 // Runs act on the next modal widget that opens (a dialog or a message box), from the
 // event loop of whoever opened it. Several calls queue up, each for the next one.
-void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs = 15000);
+void whenModal(const std::function<void(QWidget*)>& act, int timeoutMs = 60000);
 // Forgets the waiters that have not fired.
 void clearModalWaiters();
 // Answers the next message box with button; its text goes to *text when given.
@@ -58,6 +59,7 @@ void writeText(const QString& path, const QString& text);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
 // The editing surface.
+// Runs a script in the page; the surface's display state follows what it did.
 QVariant js(DHTMLEdit* editor, const QString& script);
 // Selects the text of the first element matching css, from start to end (character
 // offsets in its text; end -1 is the end).

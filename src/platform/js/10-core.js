@@ -8,6 +8,10 @@
   'use strict';
   if (window.__tsly) return;
 
+  // Editing starts with the document: a large page that became editable only after
+  // its load would be styled and laid out a second time before the first keystroke.
+  try { document.designMode = 'on'; } catch (e) { /* set again when the page is attached */ }
+
   const T = {
     bridge: null,
     dirty: false,
@@ -16,30 +20,54 @@
     commands: {},           // id -> { status(), exec(option, argument) }
     sheets: {},
     pendingDisplay: false,
+    displaySerial: 0,
+    session: Math.random().toString(36).slice(2),
   };
   window.__tsly = T;
 
   // ---- events to the host ------------------------------------------------------
 
+  // Events wait for the web channel, which comes up a moment after the page.
+  const unsent = [];
   T.notify = function (type, data) {
     if (T.bridge) T.bridge.notify(type, data || {});
+    else unsent.push([type, data || {}]);
   };
 
-  // Many DOM events make one DisplayChanged.
+  // Many DOM events make one DisplayChanged. It carries the state the host's display
+  // shows, so that the host never waits on the page to show it.
   T.displayChanged = function () {
     if (T.pendingDisplay) return;
     T.pendingDisplay = true;
+    T.displaySerial++;
     Promise.resolve().then(function () {
       T.pendingDisplay = false;
-      T.notify('display');
+      T.notify('display', { state: T.currentDisplay() });
       if (T.options.details) T.comments.refresh();
     });
+  };
+
+  // The display's state now, marked with this page's session and the number of the last
+  // display change, so that the host keeps the newest and drops a late older one.
+  T.currentDisplay = function () {
+    let state = null;
+    try {
+      state = T.displayState ? T.displayState() : null;
+    } catch (e) {
+      state = null;
+    }
+    if (state) {
+      state.session = T.session;
+      state.serial = T.displaySerial;
+    }
+    return state;
   };
 
   if (typeof QWebChannel !== 'undefined' && typeof qt !== 'undefined') {
     new QWebChannel(qt.webChannelTransport, function (channel) {
       T.bridge = channel.objects.bridge;
       T.notify('ready');
+      unsent.splice(0).forEach(function (e) { T.notify(e[0], e[1]); });
     });
   }
 
@@ -130,7 +158,8 @@
     if (T.undo) T.undo.reset();
     T.dirty = false;
     T.displayChanged();
-    return true;
+    // The host has the display's state at once, before the first event brings it.
+    return { display: T.currentDisplay(), characterSet: document.characterSet || '' };
   };
 
   // ---- comment marks --------------------------------------------------------------
@@ -235,13 +264,14 @@
     return parts.join('\n');
   };
 
-  T.write = function (html, options) {
+  T.write = function (html, options, dirty) {
     if (T.undo) T.undo.suspend();
     document.open();
     document.write(html);
     document.close();
-    T.attach(options);
-    return true;
+    const attached = T.attach(options);
+    T.dirty = !!dirty;
+    return attached;
   };
 
   T.isDirty = function () {

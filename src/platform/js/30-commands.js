@@ -56,11 +56,11 @@
   }
   T.focusElement = focusElement;
 
-  // The text nodes the selection shows, each with a part that is not only blanks;
-  // null when there is no selection in the body. Scripts and styles hold no text.
-  function selectedTextNodes(r) {
-    const nodes = [];
-    const root = r.commonAncestorContainer;
+  // Gives visit(node), in order, each text node the selection shows with a part that
+  // is not only blanks, until visit returns false. Scripts and styles hold no text. The
+  // walk starts at the selection's first node and stops past its end: a selection over
+  // two lines of a large page does not walk the whole page.
+  function eachSelectedText(r, visit) {
     const hasText = function (node) {
       let s = node.data;
       if (node === r.endContainer) s = s.slice(0, r.endOffset);
@@ -71,17 +71,25 @@
       const p = node.parentElement;
       return p && !p.closest('script, style, noscript, title');
     };
+    const root = r.commonAncestorContainer;
     if (root.nodeType === Node.TEXT_NODE) {
-      if (hasText(root) && visible(root)) nodes.push(root);
-      return nodes;
+      if (hasText(root) && visible(root)) visit(root);
+      return;
     }
     const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
-    let n;
-    while ((n = walker.nextNode())) {
-      if (!r.intersectsNode(n)) continue;
-      if (hasText(n) && visible(n)) nodes.push(n);
+    const first = boundaryNode(r.startContainer, r.startOffset);
+    let n = first;
+    if (first.nodeType !== Node.TEXT_NODE || !root.contains(first)) {
+      walker.currentNode = root.contains(first) ? first : root;
+      n = walker.nextNode();
+    } else {
+      walker.currentNode = first;
     }
-    return nodes;
+    for (; n; n = walker.nextNode()) {
+      if (r.comparePoint(n, 0) > 0) break; // past the selection's end
+      if (!r.intersectsNode(n) || !hasText(n) || !visible(n)) continue;
+      if (visit(n) === false) break;
+    }
   }
 
   // The distinct values read() gives for the selected text, at most two (two means
@@ -94,16 +102,16 @@
     if (r.collapsed && !el) return [caretValue()];
     const values = [];
     const seen = new Map();
-    const nodes = selectedTextNodes(r);
-    for (let i = 0; i < nodes.length && values.length < 2; i++) {
-      const p = nodes[i].parentElement;
+    eachSelectedText(r, function (node) {
+      const p = node.parentElement;
       let v = seen.get(p);
       if (v === undefined) {
         v = read(p);
         seen.set(p, v);
       }
       if (values.indexOf(v) < 0) values.push(v);
-    }
+      return values.length < 2;
+    });
     return values;
   }
 
@@ -474,5 +482,31 @@
       sel.addRange(r);
       return true;
     },
+  };
+
+  // ---- the display's state ---------------------------------------------------------------
+
+  // What the host's toolbar, font boxes and status bar show, in one answer: the statuses
+  // of the formatting commands and of the three reading ones, the values those read
+  // where their status gives one, the selection's type and whether it is in a table.
+  const DISPLAY_COMMANDS = [5000, 5023, 5048, 5030, 5051, 5031, 5018, 5025, 5024, 5026, 5046];
+  T.displayState = function () {
+    const statuses = {};
+    DISPLAY_COMMANDS.forEach(function (id) {
+      try { statuses[id] = T.status(id); } catch (e) { statuses[id] = 0; }
+    });
+    const names = fontNames();
+    const sizes = fontSizes();
+    statuses[5013] = valuesStatus(names);
+    statuses[5014] = valuesStatus(sizes);
+    statuses[5011] = C[5011].status();
+    return {
+      statuses: statuses,
+      fontName: statuses[5013] === ENABLED ? single(names, '') : '',
+      fontSize: statuses[5014] === ENABLED ? single(sizes, 0) : 0,
+      blockFormat: statuses[5011] > 2 ? blockFormat() : '',
+      selectionType: T.selectionType(),
+      inTable: !!(T.inTable && T.inTable()),
+    };
   };
 })();

@@ -366,17 +366,17 @@
       attributesOf('table', p.TableAttrs).forEach(function (a) { table.setAttribute(a.name, a.value); });
       const cellAttributes = attributesOf('td', p.CellAttrs);
       if (p.Caption) table.createCaption().textContent = String(p.Caption);
+      // One row built, the others copied from it: a large table goes in in a moment.
       const body = document.createElement('tbody');
-      for (let r = 0; r < rows; r++) {
-        const tr = document.createElement('tr');
-        for (let c = 0; c < cols; c++) {
-          const td = document.createElement('td');
-          cellAttributes.forEach(function (a) { td.setAttribute(a.name, a.value); });
-          td.innerHTML = '&nbsp;';
-          tr.appendChild(td);
-        }
-        body.appendChild(tr);
+      const first = document.createElement('tr');
+      for (let c = 0; c < cols; c++) {
+        const td = document.createElement('td');
+        cellAttributes.forEach(function (a) { td.setAttribute(a.name, a.value); });
+        td.appendChild(document.createTextNode('\u00a0'));
+        first.appendChild(td);
       }
+      body.appendChild(first);
+      for (let r = 1; r < rows; r++) body.appendChild(first.cloneNode(true));
       table.appendChild(body);
       // A selected element stays; the table goes after it.
       const el = T.selectedElement();

@@ -1,0 +1,254 @@
+#include "platform/DHTMLEdit.h"
+
+#include "platform/CommonDialog.h"
+#include "platform/EditorPage.h"
+#include "platform/MsgBox.h"
+#include "platform/PageWait.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTimer>
+
+// The page's life in the surface: loading a file or the blank page, writing HTML into
+// the page, and starting again when the page's render process ends.
+
+namespace {
+
+// The blank page the surface starts with and New gives.
+const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
+
+// The start-up and New pages live in the program folder, so local images in them show.
+QUrl programFolderUrl() {
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/");
+}
+
+// The charset a page declares in a meta element, or "".
+QString declaredCharset(const QString& html) {
+    static const QRegularExpression meta(
+        R"(<meta\b[^>]*?charset\s*=\s*["']?\s*([A-Za-z0-9_.:\-]+))",
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = meta.match(html.left(64 * 1024));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// Whether bytes hold a frameset tag: "<frameset" in any letter case, not followed by a
+// letter, digit or "_". Searched on the bytes as they are: markers are ASCII in every
+// encoding a page is likely to use, and a large page is not copied for it.
+bool hasFrameset(const QByteArray& bytes) {
+    for (qsizetype at = bytes.indexOf('<'); at >= 0; at = bytes.indexOf('<', at + 1)) {
+        if (bytes.size() - at < 9 || qstrnicmp(bytes.constData() + at + 1, "frameset", 8) != 0)
+            continue;
+        if (at + 9 == bytes.size())
+            return true;
+        const uchar after = uchar(bytes.at(at + 9));
+        if (!QChar::isLetterOrNumber(after) && after != '_')
+            return true;
+    }
+    return false;
+}
+
+// What a page file holds that editing would destroy, as the load error it gives.
+void refuseUneditable(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw PlatformError(ErrorCode::AccessDenied, "Access denied");
+    const QByteArray bytes = f.readAll();
+    // A block of server script opens with "<?" (not an XML declaration) or "<%" and
+    // closes after it.
+    auto opensAndCloses = [&bytes](const QByteArray& open, const QByteArray& close) {
+        for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
+            if (open == "<?" && bytes.mid(at + 2, 3).toLower() == "xml")
+                continue;
+            return bytes.indexOf(close, at + open.size()) >= 0;
+        }
+        return false;
+    };
+    if (opensAndCloses("<?", "?>") || opensAndCloses("<%", "%>"))
+        throw PlatformError(ErrorCode::ServerScript, "Document is primarily server side script");
+    if (hasFrameset(bytes))
+        throw PlatformError(ErrorCode::Frameset, "Document contains a frameset");
+}
+
+// A file that can be a page: it exists, is not a folder and can be read.
+void checkPageFile(const QFileInfo& info) {
+    if (!info.exists()) {
+        if (!info.absoluteDir().exists())
+            throw PlatformError(ErrorCode::PathNotFound, "Path not found");
+        throw PlatformError(ErrorCode::FileNotFound, "File not found");
+    }
+    if (info.isDir())
+        throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
+    if (!info.isReadable())
+        throw PlatformError(ErrorCode::AccessDenied, "Access denied");
+    refuseUneditable(info.absoluteFilePath());
+}
+
+} // namespace
+
+void DHTMLEdit::startLoad(const QUrl& url, const QString& html) {
+    ++loadSerial_;
+    loading_ = true;
+    // A navigation gives the page a render process again if its own ended.
+    wait_->pageRenewed();
+    page_->allowNavigation = true;
+    if (html.isNull())
+        page_->load(url);
+    else
+        page_->setHtml(html, url);
+}
+
+void DHTMLEdit::loadBlank() {
+    startLoad(programFolderUrl(), BlankPage);
+}
+
+bool DHTMLEdit::waitForLoad() {
+    if (loading_) {
+        try {
+            wait_->until([this] { return !loading_; });
+        } catch (const PlatformError&) {
+            loading_ = false;
+            lastLoadOk_ = false;
+            page_->allowNavigation = false;
+            throw;
+        }
+    }
+    page_->allowNavigation = false;
+    return lastLoadOk_;
+}
+
+QVariantMap DHTMLEdit::viewOptions() const {
+    return {{"borders", showBorders_},
+            {"details", showDetails_},
+            {"snap", snapToGrid_},
+            {"div", useDiv_}};
+}
+
+QString DHTMLEdit::afterLoad() {
+    const QVariantMap attached = callEditor("attach", {viewOptions()}).toMap();
+    display_ = DisplayState::fromPage(attached.value("display").toMap());
+    watchFocusProxy();
+    post("complete");
+    return attached.value("characterSet").toString();
+}
+
+void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
+    QString path = givenPath;
+    if (path.isEmpty()) {
+        if (!promptUser)
+            throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
+        CommonDialog dialog;
+        dialog.DialogTitle = "Open";
+        dialog.Filter = "Web page files (*.html, *.htm)|*.html;*.htm;*.shtml|All Files (*.*)|*.*";
+        dialog.FilterIndex = 1;
+        dialog.InitDir = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath();
+        if (!dialog.ShowOpen(window()))
+            return; // no choice: nothing changes
+        path = dialog.FileName;
+    }
+    const QFileInfo info(QDir::fromNativeSeparators(path));
+    checkPageFile(info);
+
+    // HTML written into the page and not yet shown is replaced by the load anyway.
+    pendingWrite_.reset();
+    busy_ = true;
+    startLoad(QUrl::fromLocalFile(info.absoluteFilePath()));
+    bool ok = false;
+    try {
+        ok = waitForLoad();
+    } catch (const PlatformError&) {
+        busy_ = false;
+        throw;
+    }
+    busy_ = false;
+    if (!ok) {
+        // Whatever the engine left must not pass for the page: start blank again.
+        loadBlank();
+        waitForLoad();
+        path_.clear();
+        loadedCharset_.clear();
+        charset_ = QStringLiteral("UTF-8");
+        afterLoad();
+        throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
+    }
+    path_ = info.absoluteFilePath();
+    loadedCharset_.clear();
+    charset_ = QStringLiteral("UTF-8");
+    loadedCharset_ = afterLoad();
+    if (!loadedCharset_.isEmpty())
+        charset_ = loadedCharset_;
+}
+
+void DHTMLEdit::NewDocument() {
+    pendingWrite_.reset();
+    loadBlank();
+    waitForLoad();
+    path_.clear();
+    loadedCharset_.clear();
+    charset_ = QStringLiteral("UTF-8");
+    afterLoad();
+}
+
+QString DHTMLEdit::DocumentHTML() {
+    return callEditor("html").toString();
+}
+
+void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
+    if (wait_->renderProcessGone())
+        throw PlatformError(ErrorCode::Unexpected, "The editing surface stopped working");
+    // The write waits for the next call to the page, the next input or the next turn of
+    // the event loop, whichever comes first: a save writes the rewritten source back and
+    // reloads the file at once, and the reload makes the write unneeded.
+    const bool scheduled = pendingWrite_.has_value();
+    pendingWrite_ = PendingWrite{html, markDirty};
+    const QString declared = declaredCharset(html);
+    charset_ = !declared.isEmpty()         ? declared
+               : !loadedCharset_.isEmpty() ? loadedCharset_
+                                           : QStringLiteral("UTF-8");
+    if (!scheduled)
+        QTimer::singleShot(0, this, [this] { skipErrors([this] { writePending(); }); });
+}
+
+void DHTMLEdit::writePending() {
+    if (!pendingWrite_)
+        return;
+    const PendingWrite write = *pendingWrite_;
+    pendingWrite_.reset();
+    const QVariantMap attached =
+        callEditor("write", {write.html, viewOptions(), write.markDirty}).toMap();
+    display_ = DisplayState::fromPage(attached.value("display").toMap());
+    watchFocusProxy();
+    post("complete");
+}
+
+void DHTMLEdit::renderProcessEnded() {
+    // Every waiting call ends with an error now; the page starts again once they have.
+    wait_->renderProcessEnded();
+    pendingWrite_.reset();
+    loading_ = false;
+    lastLoadOk_ = false;
+    if (!restartScheduled_) {
+        restartScheduled_ = true;
+        QTimer::singleShot(0, this, &DHTMLEdit::startAgainBlank);
+    }
+}
+
+void DHTMLEdit::startAgainBlank() {
+    restartScheduled_ = false;
+    if (wait_->renderProcessGone()) {
+        path_.clear();
+        loadedCharset_.clear();
+        charset_ = QStringLiteral("UTF-8");
+        skipErrors([this] {
+            loadBlank();
+            waitForLoad();
+            afterLoad();
+        });
+    }
+    MsgBox("The editor could no longer show your Web page and has closed it. Changes made "
+           "since it was last saved are lost.",
+           vb::vbCritical, QString(), window());
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QVariant>
+#include <functional>
+
+class QTimer;
+class QWebEnginePage;
+
+// Waits for the editing page without a time limit of its own. A call that changes the
+// page must never be reported as failed while the page goes on to make the change, so a
+// wait ends only when its answer comes, when the page's render process ends, or when the
+// page has shown no sign of life for a generous time: no answer to a cheap probe and no
+// work done by its render process. Waits run a local event loop that leaves out the
+// user's input (no command may start inside another) but keeps the window painting;
+// after a moment the pointer shows that the editor is busy.
+class PageWait : public QObject {
+    Q_OBJECT
+public:
+    explicit PageWait(QWebEnginePage* page, QObject* parent = nullptr);
+    ~PageWait() override;
+
+    // Runs script in our script world and returns its value. Throws PlatformError when
+    // the render process ended or the page stopped answering.
+    QVariant runScript(const QString& script);
+    // Waits until done() holds, under the same rules (a load finishing, for one).
+    void until(const std::function<bool()>& done);
+
+    // Waits in progress (nested waits count each).
+    int depth() const { return depth_; }
+
+    // The page's render process ended: every wait ends at once with an error, and so
+    // does every new one until the page gets a render process again (a load).
+    void renderProcessEnded();
+    void pageRenewed();
+    bool renderProcessGone() const { return gone_; }
+
+    // How long a page may show no sign of life before its waits fail.
+    void setSilenceLimit(int ms) { silenceLimitMs_ = ms; }
+
+signals:
+    // The outermost wait has ended: events held back during it may go out.
+    void idle();
+
+private:
+    enum class End { Done, Gone, Silent, Lost };
+    struct Frame;
+
+    End wait(Frame& frame, const std::function<bool()>& done);
+    void watch();
+    void sendProbe();
+    bool renderProcessWorked();
+    void begin();
+    void end();
+    [[noreturn]] void fail(End how) const;
+
+    QWebEnginePage* page_;
+    QTimer* watch_;
+    QElapsedTimer waiting_; // since the outermost wait began
+    QList<Frame*> frames_;
+    int depth_ = 0;
+    bool gone_ = false;
+    bool silent_ = false;
+    bool busyCursor_ = false;
+    int silenceLimitMs_;
+    quint64 sent_ = 0;          // scripts and probes sent to the page, in order
+    quint64 probeSent_ = 0;     // the probe waiting for its answer (0: none)
+    quint64 probeAnswered_ = 0; // the last probe answered
+    qint64 cpuTicks_ = -1;      // the render process's work done, as last read
+    QElapsedTimer sinceSign_;   // since the page last showed a sign of life
+};
