@@ -3,11 +3,11 @@
 // What every benchmark shares: it never waits on a window, times with medians, and
 // measures its floors with the bare engine in the same run.
 
+#include "BenchGuard.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMessageBox>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -15,27 +15,7 @@
 #include <QWebEngineView>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
-
-// A benchmark never waits on a window: a modal window nobody expected ends the run
-// with what it said, instead of a run that never ends.
-inline void stopOnAnyWindow() {
-    auto* watch = new QTimer(qApp);
-    QObject::connect(watch, &QTimer::timeout, [] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        QString what = w->objectName() + " \"" + w->windowTitle() + "\"";
-        if (auto* box = qobject_cast<QMessageBox*>(w))
-            what += ": " + box->text();
-        std::fprintf(stderr, "benchmark stopped: a window opened that nobody answers: %s\n",
-                     qPrintable(what));
-        std::fflush(stderr);
-        std::_Exit(3);
-    });
-    watch->start(100);
-}
 
 inline double msSince(const QElapsedTimer& t) {
     return double(t.nsecsElapsed()) / 1e6;

@@ -8,6 +8,8 @@
 #include "effects/PreviewFile.h"
 #include "platform/WebBrowser.h"
 
+#include "BenchGuard.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -86,6 +88,7 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
+    stopOnAnyWindow({"Marquee", "Preview"});
     QTemporaryDir folder;
     PreviewFile::SetFolder(folder.path());
     const QString file = folder.path() + "/" + PreviewFile::FileName;

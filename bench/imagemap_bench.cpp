@@ -9,6 +9,8 @@
 #include "links/ImageMap.h"
 #include "links/Usemap.h"
 
+#include "BenchGuard.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -102,6 +104,7 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
+    stopOnAnyWindow();
 
     // The wizard on its second page with the picture, as after Browse and Next.
     Module1::ClickState = 0;
