@@ -203,7 +203,7 @@ TEST_F(MarqueeDialog, TheMarqueeStandsStillInTheEditingViewWithItsMarkupUnchange
     EXPECT_FALSE(editor->IsDirty());
 }
 
-TEST_F(MarqueeDialog, MarqueesOfALongPageStandStillFromTheStartOfItsLoad) {
+TEST_F(MarqueeDialog, MarqueesOfALargePageStandStillFromTheStartOfItsLoad) {
     // The page takes many frames to load: the first marquee is in place long before
     // the load ends, the last one at its end.
     QByteArray page = "<html><body><marquee id='first' width='300'>At the top</marquee>";

@@ -3,24 +3,22 @@
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/DHTMLEditCommands.h"
-#include "support/TestSupport.h"
+#include "support/SurfaceFixture.h"
 
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
 
 namespace {
-class UndoSteps : public ::testing::Test {
+class UndoSteps : public SurfaceTest {
 protected:
     void SetUp() override {
-        editor.resize(800, 600);
-        editor.show();
+        SurfaceTest::SetUp();
         Module1::SetEditor(&editor);
-        editor.setDocumentHTML("<html><head></head><body><p id='p'>text</p></body></html>");
+        page("<p id='p'>text</p>");
         caretAtEnd(&editor, "#p");
     }
     void TearDown() override { Module1::SetEditor(nullptr); }
-    DHTMLEdit editor;
 };
 } // namespace
 
