@@ -120,6 +120,18 @@ TEST_F(Surface, TypingMarksThePageChanged) {
     EXPECT_TRUE(editor.IsDirty());
 }
 
+TEST_F(Surface, TypingWorksInAPageOpenedAfterNew) {
+    // New, then Open, in the window the user is working in: the keys must reach the page.
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.NewDocument();
+    editor.LoadDocument(file("opened.html", "<html><body><p id='p'>ab</p></body></html>"));
+    caretAtEnd(&editor, "#p");
+    typeText(&editor, "cd");
+    EXPECT_TRUE(waitUntil([&] { return bodyHTML(&editor).contains("abcd"); }))
+        << qPrintable(bodyHTML(&editor));
+}
+
 TEST_F(Surface, DisplaysLeaveNoTraceInTheSource) {
     const QString page = "<html><head></head><body><table><tbody><tr><td><a name=\"n\">x</a>"
                          "</td></tr></tbody></table><script>s()</script><!-- c --></body></html>";

@@ -155,6 +155,12 @@
     listen(document, 'dragstart', function (e) {
       if (T.control && e.target === T.control) e.preventDefault();
     }, true);
+    // A page that replaced another in the focused view takes typed keys only once its
+    // body has been given the focus afresh (the keys arrive, but nothing is typed).
+    if (document.body) {
+      if (document.activeElement && document.activeElement.blur) document.activeElement.blur();
+      document.body.focus({ preventScroll: true });
+    }
     if (T.undo) T.undo.reset();
     T.dirty = false;
     T.displayChanged();
