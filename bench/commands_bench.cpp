@@ -10,7 +10,6 @@
 #include "BenchSupport.h"
 
 #include <QTemporaryDir>
-#include <unistd.h>
 
 namespace {
 
@@ -65,12 +64,7 @@ void measure(MainForm* form, const char* label) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    stopOnAnyWindow();
+    BenchApp app(argc, argv);
     QTemporaryDir dir;
     const QString page = makeBenchPage(dir.path(), 1024 * 1024);
 

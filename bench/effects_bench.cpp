@@ -21,7 +21,6 @@
 #include <QWebEngineView>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -83,12 +82,7 @@ double median(std::vector<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    stopOnAnyWindow({"Marquee", "Preview"});
+    BenchApp app(argc, argv, {"Marquee", "Preview"});
     QTemporaryDir folder;
     PreviewFile::SetFolder(folder.path());
     const QString file = folder.path() + "/" + PreviewFile::FileName;
@@ -96,7 +90,7 @@ int main(int argc, char** argv) {
     auto* form = new MainForm;
     form->show();
     PreviewWatch watch;
-    app.installEventFilter(&watch);
+    qApp->installEventFilter(&watch);
 
     // One of each first: the engine's first view costs more than the others.
     effectMs(form, watch);
@@ -107,7 +101,7 @@ int main(int argc, char** argv) {
         effect.push_back(effectMs(form, watch));
         bare.push_back(bareMs(file));
     }
-    app.removeEventFilter(&watch);
+    qApp->removeEventFilter(&watch);
     delete form;
 
     const double e = median(effect), b = median(bare);

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 namespace {
 
@@ -59,12 +58,7 @@ double copyPasses(const QString& html, const QString& page) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    stopOnAnyWindow();
+    BenchApp app(argc, argv);
     QTemporaryDir dir;
 
     // The "Copy" method's scan, rewrite and copies alone, at two sizes: twice the page

@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -99,12 +98,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    stopOnAnyWindow();
+    BenchApp app(argc, argv);
 
     // The wizard on its second page with the picture, as after Browse and Next.
     Module1::ClickState = 0;

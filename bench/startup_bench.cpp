@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
-#include <unistd.h>
 
 namespace {
 
@@ -60,12 +59,7 @@ double openPage(DHTMLEdit* editor, const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    stopOnAnyWindow();
+    BenchApp app(argc, argv);
     QTemporaryDir dir;
     const QString page = makeBenchPage(dir.path(), 5 * 1024 * 1024);
 

@@ -3,6 +3,8 @@
 #include "core/Module1.h"
 #include "platform/CommonDialog.h"
 
+#include <QLabel>
+
 CColor::CColor() {
     LoadWebColors();
 }
@@ -72,4 +74,16 @@ void CColor::SelectColor(QWidget* parent) {
     }
     ColorInt = int32_t(dialog.Color & 0xFFFFFFu);
     ColorHex = ConvertToRGBHex(ColorInt);
+}
+
+std::optional<QString> CColor::PickForLabel(QWidget* parent, QLabel* label) {
+    CColor color;
+    color.SelectColor(parent);
+    if (Module1::ColorDialogCancelled)
+        return std::nullopt;
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, ToQColor(color.ColorInt));
+    label->setPalette(p);
+    label->setText(QString());
+    return "#" + color.ColorHex;
 }

@@ -4,7 +4,9 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
+class QLabel;
 class QWidget;
 
 // The colour service of every dialog that lets the user give something a colour: the
@@ -41,6 +43,9 @@ public:
     // Shows the colour picker; sets ColorInt, ColorHex and Module1::ColorDialogCancelled.
     // Any failure of the picker counts as a cancel: no stale colour comes back.
     void SelectColor(QWidget* parent = nullptr);
+    // Shows the colour picker for a colour label: a choice colours the label, clears its
+    // caption and comes back as "#RRGGBB"; a cancel leaves the label as it was.
+    static std::optional<QString> PickForLabel(QWidget* parent, QLabel* label);
 
 private:
     void LoadWebColors();

@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -79,6 +81,23 @@ QToolButton* HelpButton(QWidget* form, const QString& name, const QString& tip) 
     QToolButton* button = PictureButton(form, name, "help", tip, "?");
     QObject::connect(button, &QToolButton::clicked, form, [form] { Help::SendF1(form); });
     return button;
+}
+
+FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& cancelName,
+                           const QString& helpName) {
+    FootButtons foot;
+    foot.ok = new QPushButton("&OK", form);
+    foot.ok->setObjectName(okName);
+    foot.ok->setDefault(true);
+    foot.cancel = new QPushButton("&Cancel", form);
+    foot.cancel->setObjectName(cancelName);
+    foot.help = HelpButton(form, helpName);
+    foot.row = new QHBoxLayout;
+    foot.row->addWidget(foot.help);
+    foot.row->addStretch();
+    foot.row->addWidget(foot.ok);
+    foot.row->addWidget(foot.cancel);
+    return foot;
 }
 
 QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min, int max) {

@@ -5,6 +5,8 @@
 #include <QString>
 
 class QDialog;
+class QHBoxLayout;
+class QPushButton;
 class QLineEdit;
 class QSpinBox;
 class QToolButton;
@@ -48,6 +50,17 @@ QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& 
 // The help button of a dialog: it sends F1 to the dialog.
 QToolButton* HelpButton(QWidget* form, const QString& name,
                         const QString& tip = QStringLiteral("Click here for help..."));
+
+// The foot of a dialog: its help button at the left, OK (the default button) and Cancel
+// at the right, under the object names given.
+struct FootButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    QToolButton* help = nullptr;
+    QHBoxLayout* row = nullptr;
+};
+FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& cancelName,
+                           const QString& helpName = QStringLiteral("Command8"));
 
 // The up-down spinner of a text box: its arrows step the number in buddy by one
 // within min..max; what is typed into buddy is not limited by it.

@@ -57,17 +57,11 @@ Marquee::Marquee(QWidget* parent) : EffectDialog(parent) {
     textRow->addWidget(label("Marquee text:", this));
     textRow->addWidget(Text1, 1);
 
-    Command1 = new QPushButton("&OK", this);
-    Command1->setObjectName("Command1");
-    Command1->setDefault(true);
-    Command2 = new QPushButton("&Cancel", this);
-    Command2->setObjectName("Command2");
-    Command8 = DialogParts::HelpButton(this, "Command8");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command8);
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    const DialogParts::FootButtons foot = DialogParts::AddFootButtons(this, "Command1", "Command2");
+    Command1 = foot.ok;
+    Command2 = foot.cancel;
+    Command8 = foot.help;
+    QHBoxLayout* buttons = foot.row;
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);

@@ -360,22 +360,8 @@ void frmDateTime::CreateCode() {
 }
 
 void frmDateTime::pickColor(ClickLabel* label, QString& field) {
-    try {
-        CColor color;
-        color.SelectColor(this);
-        if (Module1::ColorDialogCancelled)
-            return;
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, CColor::ToQColor(color.ColorInt));
-        label->setPalette(p);
-        label->setText(QString());
-        field = "#" + CColor::ConvertToRGBHex(color.ColorInt);
-    } catch (const PlatformError& e) {
-        MsgBox("Error: " + QString::number(e.Number) + "   " + e.Description);
-    } catch (const std::exception& e) {
-        MsgBox("Error: " + QString::number(ErrorCode::Unexpected) + "   " +
-               QString::fromLocal8Bit(e.what()));
-    }
+    if (const auto hex = CColor::PickForLabel(this, label))
+        field = *hex;
 }
 
 void frmDateTime::lblBGColor_Click() {

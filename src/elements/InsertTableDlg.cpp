@@ -185,22 +185,8 @@ void InsertTableDlg::chkBorder_Click() {
 }
 
 void InsertTableDlg::pickColor(ClickLabel* label, QString& value) {
-    try {
-        CColor color;
-        color.SelectColor(this);
-        if (Module1::ColorDialogCancelled)
-            return;
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, CColor::ToQColor(color.ColorInt));
-        label->setPalette(p);
-        label->setText(QString());
-        value = "#" + CColor::ConvertToRGBHex(color.ColorInt);
-    } catch (const PlatformError& e) {
-        MsgBox("Error: " + QString::number(e.Number) + "   " + e.Description);
-    } catch (const std::exception& e) {
-        MsgBox("Error: " + QString::number(ErrorCode::Unexpected) + "   " +
-               QString::fromLocal8Bit(e.what()));
-    }
+    if (const auto hex = CColor::PickForLabel(this, label))
+        value = *hex;
 }
 
 void InsertTableDlg::lblBGColor_Click() {

@@ -103,18 +103,12 @@ Metatags::Metatags(QWidget* parent) : QDialog(parent) {
     inSplash->addLayout(seconds);
     inSplash->addLayout(address);
 
-    Command1 = new QPushButton("&OK", this);
-    Command1->setObjectName("Command1");
-    Command1->setDefault(true);
-    Command2 = new QPushButton("&Cancel", this);
-    Command2->setObjectName("Command2");
+    const DialogParts::FootButtons foot = DialogParts::AddFootButtons(this, "Command1", "Command2");
+    Command1 = foot.ok;
+    Command2 = foot.cancel;
     Command2->setAutoDefault(false);
-    Command8 = DialogParts::HelpButton(this, "Command8");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command8);
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    Command8 = foot.help;
+    QHBoxLayout* buttons = foot.row;
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(description, 1);

@@ -162,17 +162,9 @@ void frmTextBox::chkBorder_Click() {
 }
 
 void frmTextBox::pickColor(ClickLabel* label, QString& value) {
-    skipErrors([&] {
-        CColor color;
-        color.SelectColor(this);
-        if (Module1::ColorDialogCancelled)
-            return;
-        value = color.ColorHex;
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, CColor::ToQColor(color.ColorInt));
-        label->setPalette(p);
-        label->setText(QString());
-    });
+    // The box keeps its colours as bare colour text.
+    if (const auto hex = CColor::PickForLabel(this, label))
+        value = hex->mid(1);
 }
 
 void frmTextBox::lblBGColor_Click() {

@@ -154,17 +154,12 @@ LinkGraph::LinkGraph(QWidget* parent) : QDialog(parent) {
     pages_->addWidget(linkPage());
     pages_->addWidget(layoutPage());
 
-    LgraphOK = new QPushButton("&OK", this);
-    LgraphOK->setObjectName("LgraphOK");
-    LgraphOK->setDefault(true);
-    CANCELBUT = new QPushButton("&Cancel", this);
-    CANCELBUT->setObjectName("CANCELBUT");
-    Command8 = DialogParts::HelpButton(this, "Command8");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command8);
-    buttons->addStretch();
-    buttons->addWidget(LgraphOK);
-    buttons->addWidget(CANCELBUT);
+    const DialogParts::FootButtons foot =
+        DialogParts::AddFootButtons(this, "LgraphOK", "CANCELBUT");
+    LgraphOK = foot.ok;
+    CANCELBUT = foot.cancel;
+    Command8 = foot.help;
+    QHBoxLayout* buttons = foot.row;
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(6, 6, 6, 6);
