@@ -218,20 +218,6 @@ void Marquee::Command2_Click() {
 }
 
 void Marquee::Label14_Click() {
-    try {
-        CColor color;
-        color.SelectColor(this);
-        if (Module1::ColorDialogCancelled)
-            return;
-        QPalette p = Label14->palette();
-        p.setColor(QPalette::Window, CColor::ToQColor(color.ColorInt));
-        Label14->setPalette(p);
-        Label14->setText(QString());
-        Text4->setText(CColor::ConvertToRGBHex(color.ColorInt));
-    } catch (const PlatformError& e) {
-        MsgBox("Error: " + QString::number(e.Number) + "   " + e.Description);
-    } catch (const std::exception& e) {
-        MsgBox("Error: " + QString::number(ErrorCode::Unexpected) + "   " +
-               QString::fromLocal8Bit(e.what()));
-    }
+    if (const auto hex = CColor::PickForLabel(this, Label14))
+        Text4->setText(hex->mid(1));
 }

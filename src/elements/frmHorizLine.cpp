@@ -112,22 +112,8 @@ frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
 }
 
 void frmHorizLine::lblColor_Click() {
-    try {
-        CColor color;
-        color.SelectColor(this);
-        if (Module1::ColorDialogCancelled)
-            return;
-        QPalette p = lblColor->palette();
-        p.setColor(QPalette::Window, CColor::ToQColor(color.ColorInt));
-        lblColor->setPalette(p);
-        lblColor->setText(QString());
-        LineColor = "#" + CColor::ConvertToRGBHex(color.ColorInt);
-    } catch (const PlatformError& e) {
-        MsgBox("Error: " + QString::number(e.Number) + "   " + e.Description);
-    } catch (const std::exception& e) {
-        MsgBox("Error: " + QString::number(ErrorCode::Unexpected) + "   " +
-               QString::fromLocal8Bit(e.what()));
-    }
+    if (const auto hex = CColor::PickForLabel(this, lblColor))
+        LineColor = *hex;
 }
 
 void frmHorizLine::Command1_Click() {
