@@ -194,9 +194,34 @@ static QWidget* surfaceWidget(DHTMLEdit* editor) {
     return proxy ? proxy : editor->view();
 }
 
-void typeText(DHTMLEdit* editor, const QString& text) {
+// The page takes the keyboard as it does when the user works in it: its window active
+// (a dialog that has just closed may have left none active) and the view focused.
+static void focusSurface(DHTMLEdit* editor) {
+    QWidget* window = editor->window();
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window);
+    }
     editor->view()->setFocus();
-    QTest::keyClicks(surfaceWidget(editor), text);
+}
+
+void typeText(DHTMLEdit* editor, const QString& text) {
+    focusSurface(editor);
+    QWidget* target = surfaceWidget(editor);
+    for (const QChar c : text) {
+        // The test library knows keys for ASCII only; other letters come as the text of
+        // a key, as an input method gives them.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(target, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    pump(50);
+}
+
+void pressKey(DHTMLEdit* editor, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    focusSurface(editor);
+    QTest::keyClick(surfaceWidget(editor), key, modifiers);
     pump(50);
 }
 

@@ -68,6 +68,8 @@ void selectText(DHTMLEdit* editor, const QString& css, int start = 0, int end = 
 void caretAtEnd(DHTMLEdit* editor, const QString& css);
 // Types text into the page, key by key, as the user would.
 void typeText(DHTMLEdit* editor, const QString& text);
+// Presses one key (with modifiers) in the page, as the user would.
+void pressKey(DHTMLEdit* editor, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Clicks the page at a point of the surface.
 void clickAt(DHTMLEdit* editor, const QPoint& point, Qt::MouseButton button = Qt::LeftButton);
 // Where the first element matching css is on the surface (its centre), or (-1,-1).

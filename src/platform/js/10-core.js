@@ -134,6 +134,9 @@
     target.addEventListener(type, fn, !!capture);
     listeners.push([target, type, fn, !!capture]);
   }
+  // What other parts of the editing script listen to on every page: each hook gets
+  // listen(target, type, fn, capture), whose listeners go with the page.
+  T.attachHooks = [];
 
   T.attach = function (options) {
     listeners.splice(0).forEach(function (l) { l[0].removeEventListener(l[1], l[2], l[3]); });
@@ -161,6 +164,7 @@
       if (document.activeElement && document.activeElement.blur) document.activeElement.blur();
       document.body.focus({ preventScroll: true });
     }
+    T.attachHooks.forEach(function (hook) { hook(listen); });
     if (T.undo) T.undo.reset();
     T.dirty = false;
     T.displayChanged();

@@ -82,6 +82,26 @@
 
   U.breakTyping = function () { U.flush(); U.breakNext = true; };
 
+  // Runs fn, a correction of ours to what the engine has just done for the user, and
+  // adds its changes to the step that holds the engine's: one Undo takes back both.
+  U.amend = function (fn) {
+    U.flush();
+    const top = U.depth > 0 ? U.open : U.done[U.done.length - 1];
+    try {
+      fn();
+    } finally {
+      const records = observer.takeRecords();
+      if (records.length && top && !U.ignoring) {
+        records.forEach(function (r) { top.records.push(convert(r)); });
+        T.dirty = true;
+        U.undone = [];
+        T.displayChanged();
+      } else {
+        take(records);
+      }
+    }
+  };
+
   U.begin = function () {
     if (U.depth++ === 0) {
       U.flush();
