@@ -1,5 +1,6 @@
 // What the keyboard does to the page beyond the engine's own editing: Enter never makes
-// two elements with one id or name; it undoes as the user expects.
+// two elements with one id or name, and typing into the placeholder space replaces it;
+// each undoes as the user expects.
 #include "support/SurfaceFixture.h"
 
 #include <QJsonArray>
@@ -92,4 +93,43 @@ TEST_F(Typing, OneUndoTakesBackTheSplitWithTheIdsRemoval) {
     EXPECT_EQ(js(&editor, "document.body.children.length").toInt(), 2)
         << qPrintable(bodyHTML(&editor));
     EXPECT_EQ(carrying("id", "intro"), 1) << qPrintable(bodyHTML(&editor));
+}
+
+TEST_F(Typing, TypingIntoThePlaceholderSpaceReplacesIt) {
+    // The New page's line, as the user starts writing.
+    editor.setDocumentHTML(
+        "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY><DIV>&nbsp;</DIV>"
+        "\r\n\r\n</BODY>\r\n</HTML>");
+    js(&editor, "0"); // the page is shown before the user clicks into it
+    clickAt(&editor, QPoint(100, 15));
+    typeText(&editor, "Hi");
+    EXPECT_TEXT(bodyHTML(&editor).trimmed(), "<div>Hi</div>");
+    // The replacement is part of the typing: one Undo brings the placeholder back.
+    undo();
+    EXPECT_TEXT(bodyHTML(&editor).trimmed(), "<div>&nbsp;</div>");
+
+    // A new table's cells, the caret before or after the placeholder, formatted or not.
+    page("<table border='1'><tr><td id='a'>&nbsp;</td><td id='b'>&nbsp;</td>"
+         "<td id='c'><b>&nbsp;</b></td><td id='d'>&nbsp;x</td></tr></table>");
+    clickAt(&editor, centreOf(&editor, "#a"));
+    typeText(&editor, "A");
+    selectText(&editor, "#b", 0, 0);
+    typeText(&editor, "B");
+    selectText(&editor, "#c", 1, 1);
+    typeText(&editor, "C");
+    // A cell with more than the placeholder keeps what it holds (the engine may turn the
+    // space it keeps into a plain one).
+    selectText(&editor, "#d", 0, 0);
+    typeText(&editor, "D");
+    const QString cells = js(&editor, "Array.from(document.querySelectorAll('td'))"
+                                      ".map(c => c.innerHTML.replace('&nbsp;', ' ')).join('|')")
+                              .toString();
+    EXPECT_TEXT(cells, "A|B|<b>C</b>|D x");
+}
+
+TEST_F(Typing, ABlankTypedIntoThePlaceholderKeepsIt) {
+    page("<div id='d'>&nbsp;</div>");
+    selectText(&editor, "#d", 1, 1);
+    typeText(&editor, " ");
+    EXPECT_EQ(js(&editor, "document.getElementById('d').textContent.length").toInt(), 2);
 }

@@ -2,6 +2,9 @@
 // that caused it:
 // - Enter splits a block (and the inline elements around the caret) by copying it with
 //   its attributes; an id or a name must not end up naming two elements of the page.
+// - A block or table cell whose only content is the placeholder space (&nbsp;, which
+//   keeps an empty line or cell open) loses the placeholder to the first typed text
+//   instead of keeping it as a blank before or after it.
 (function () {
   'use strict';
   const T = window.__tsly;
@@ -67,11 +70,71 @@
     });
   }
 
+  // ---- the placeholder space ------------------------------------------------------------
+
+  const INLINE = ['A', 'B', 'STRONG', 'I', 'EM', 'U', 'S', 'STRIKE', 'FONT', 'SPAN', 'SUB',
+                  'SUP', 'BIG', 'SMALL', 'CODE', 'TT'];
+
+  // The block the node is in: the nearest element laid out as more than a run of text.
+  function blockOf(node) {
+    for (let el = T.elementOf(node); el && T.inBody(el); el = el.parentElement) {
+      if (el === document.body || getComputedStyle(el).display !== 'inline') return el;
+    }
+    return null;
+  }
+
+  // The placeholder's text node when the block holds nothing else (text formatting
+  // around it allowed), else null.
+  function placeholderIn(block) {
+    if (!block || block.textContent !== NBSP) return null;
+    const all = block.getElementsByTagName('*');
+    for (let i = 0; i < all.length; i++) {
+      if (INLINE.indexOf(all[i].tagName) < 0) return null;
+    }
+    const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT);
+    return walker.nextNode();
+  }
+
+  let placeholder = null; // { node, after } when the typing goes into a placeholder
+
+  function beforeTyping(e) {
+    placeholder = null;
+    if (e.inputType !== 'insertText' || !e.data || !/\S/.test(e.data)) return;
+    const r = T.range();
+    if (!r || !r.collapsed || T.selectedElement()) return;
+    const node = placeholderIn(blockOf(r.startContainer));
+    if (!node) return;
+    // Where the caret is against the placeholder: the typed text goes on that side.
+    placeholder = { node: node, after: r.comparePoint(node, 1) <= 0 };
+  }
+
+  function afterTyping() {
+    const p = placeholder;
+    placeholder = null;
+    if (!p || !p.node.parentNode || !document.contains(p.node)) return;
+    const data = p.node.data;
+    T.undo.amend(function () {
+      if (data === NBSP) {
+        // The typed text went into an element of its own (a format chosen for it).
+        p.node.remove();
+      } else if (p.after && (data[0] === NBSP || data[0] === ' ')) {
+        p.node.deleteData(0, 1);
+      } else if (!p.after && (data[data.length - 1] === NBSP || data[data.length - 1] === ' ')) {
+        p.node.deleteData(data.length - 1, 1);
+      }
+    });
+  }
+
   T.attachHooks.push(function (listen) {
     split = null;
-    listen(document, 'beforeinput', beforeSplit);
+    placeholder = null;
+    listen(document, 'beforeinput', function (e) {
+      beforeSplit(e);
+      beforeTyping(e);
+    });
     listen(document, 'input', function (e) {
       if (e.inputType === 'insertParagraph' || e.inputType === 'insertLineBreak') afterSplit();
+      else if (e.inputType === 'insertText') afterTyping();
     });
   });
 })();
