@@ -46,6 +46,14 @@ int commandForKey(const QKeyEvent* e) {
         return DECMD_PASTE;
     case Qt::Key_A:
         return DECMD_SELECTALL;
+    // As the toolbar's buttons: each is a command of its own, not part of the typing
+    // around it.
+    case Qt::Key_B:
+        return DECMD_BOLD;
+    case Qt::Key_I:
+        return DECMD_ITALIC;
+    case Qt::Key_U:
+        return DECMD_UNDERLINE;
     case Qt::Key_F:
         return DECMD_FINDTEXT;
     default:

@@ -1,6 +1,7 @@
 // What the keyboard does to the page beyond the engine's own editing: Enter never makes
-// two elements with one id or name, and typing into the placeholder space replaces it;
-// each undoes as the user expects.
+// two elements with one id or name, typing into the placeholder space replaces it, and
+// Ctrl+B/I/U are steps of their own; each undoes as the user expects.
+#include "platform/DHTMLEditCommands.h"
 #include "support/SurfaceFixture.h"
 
 #include <QJsonArray>
@@ -132,4 +133,34 @@ TEST_F(Typing, ABlankTypedIntoThePlaceholderKeepsIt) {
     selectText(&editor, "#d", 1, 1);
     typeText(&editor, " ");
     EXPECT_EQ(js(&editor, "document.getElementById('d').textContent.length").toInt(), 2);
+}
+
+TEST_F(Typing, CtrlBIsAnUndoStepOfItsOwn) {
+    page("<p id='p'>Hello</p>");
+    selectText(&editor, "#p");
+    pressKey(&editor, Qt::Key_B, Qt::ControlModifier);
+    pressKey(&editor, Qt::Key_End);
+    typeText(&editor, " world");
+    ASSERT_EQ(js(&editor, "document.getElementById('p').innerHTML").toString().toStdString(),
+              "<b>Hello world</b>");
+    undo();
+    EXPECT_TEXT(js(&editor, "document.getElementById('p').innerHTML").toString(), "<b>Hello</b>");
+    undo();
+    EXPECT_TEXT(js(&editor, "document.getElementById('p').innerHTML").toString(), "Hello");
+}
+
+TEST_F(Typing, CtrlIAndCtrlURunTheirCommandsOnce) {
+    page("<p id='p'>some words</p>");
+    selectText(&editor, "#p", 0, 4);
+    pressKey(&editor, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TEXT(js(&editor, "document.getElementById('p').innerHTML").toString(),
+                "<i>some</i> words");
+    selectText(&editor, "#p", 5, 10);
+    pressKey(&editor, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_TEXT(js(&editor, "document.getElementById('p').innerHTML").toString(),
+                "<i>some</i> <u>words</u>");
+    EXPECT_EQ(editor.QueryStatus(DECMD_UNDERLINE), DECMDF_ENABLED | DECMDF_LATCHED);
+    undo();
+    EXPECT_TEXT(js(&editor, "document.getElementById('p').innerHTML").toString(),
+                "<i>some</i> words");
 }
