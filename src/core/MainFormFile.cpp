@@ -89,6 +89,7 @@ void MainForm::FileOpen_Click() {
         answer = 2;
     }
     if (answer != 2) {
+        const QString savedMode = PublishLocalMode;
         PublishLocalMode.clear();
         std::optional<int32_t> failure;
         try {
@@ -103,7 +104,12 @@ void MainForm::FileOpen_Click() {
                 MsgBox("Error occurred while loading document: " + LoadErrorReason(*failure) + ".",
                        vb::vbCritical, QString(), this);
             });
-            skipErrors([&] { DHTMLEdit1->NewDocument(); });
+            // A file that is no page was refused before the page was touched: the user
+            // goes on with it as it was.
+            if (*failure == ErrorCode::NotAWebPage)
+                PublishLocalMode = savedMode;
+            else
+                skipErrors([&] { DHTMLEdit1->NewDocument(); });
         }
     }
     skipErrors([&] { UpdateCaption(); });

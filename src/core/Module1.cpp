@@ -136,6 +136,7 @@ QString reasonIn(std::initializer_list<Reason> known, int32_t code) {
 QString LoadErrorReason(int32_t code) {
     return reasonIn({{ErrorCode::ServerScript, "Document is primarily server side script"},
                      {ErrorCode::Frameset, "Document contains a frameset"},
+                     {ErrorCode::NotAWebPage, "The file is not a Web page"},
                      {ErrorCode::Unexpected, "Unexpected error"},
                      {ErrorCode::FileNotFound, "File not found"},
                      {ErrorCode::PathNotFound, "Path not found"},

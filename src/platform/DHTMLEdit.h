@@ -29,8 +29,8 @@ public:
     ~DHTMLEdit() override;
 
     // Loads a page file; ("", true) asks for the file first (a cancelled question
-    // changes nothing). Refuses what editing would destroy: server-side script and
-    // framesets.
+    // changes nothing). Refuses, keeping the page it has, a file that is not a page
+    // (binary content) and what editing would destroy: server-side script and framesets.
     void LoadDocument(const QString& path, bool promptUser = false);
     // Empties the page; it has no path and is unchanged.
     void NewDocument();

@@ -51,12 +51,25 @@ bool hasFrameset(const QByteArray& bytes) {
     return false;
 }
 
-// What a page file holds that editing would destroy, as the load error it gives.
+// Whether bytes are something other than text: a picture, an archive, random bytes.
+// Text never holds a NUL byte near its start, unless it is in UTF-16, which starts with
+// its byte-order mark.
+bool isBinary(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return false;
+    return QByteArrayView(bytes).first(qMin<qsizetype>(bytes.size(), 8 * 1024)).contains('\0');
+}
+
+// What a page file holds that is no page, or that editing would destroy, as the load
+// error it gives.
 void refuseUneditable(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw PlatformError(ErrorCode::AccessDenied, "Access denied");
     const QByteArray bytes = f.readAll();
+    // Shown, it would be garbage, and a save would write that garbage over the file.
+    if (isBinary(bytes))
+        throw PlatformError(ErrorCode::NotAWebPage, "The file is not a Web page");
     // A block of server script opens with "<?" (not an XML declaration) or "<%" and
     // closes after it.
     auto opensAndCloses = [&bytes](const QByteArray& open, const QByteArray& close) {

@@ -26,6 +26,7 @@ constexpr int32_t DiskFull = static_cast<int32_t>(0x80070027u);
 constexpr int32_t Unexpected = static_cast<int32_t>(0x8000FFFFu);
 constexpr int32_t Frameset = static_cast<int32_t>(0x80100001u);
 constexpr int32_t ServerScript = static_cast<int32_t>(0x80100002u);
+constexpr int32_t NotAWebPage = static_cast<int32_t>(0x80100003u); // binary content
 constexpr int32_t NotSupported = static_cast<int32_t>(0x80040100u);
 constexpr int32_t Timeout = static_cast<int32_t>(0x800705B4u);
 } // namespace ErrorCode

@@ -1,6 +1,8 @@
 // A page under real use in the main window keeps what the user made of it: Enter in a
-// real page leaves its ids single in the saved file.
+// real page leaves its ids single in the saved file, and a file that is no page is
+// refused.
 #include "core/Module1.h"
+#include "platform/PlatformError.h"
 #include "support/DialogDriver.h"
 #include "support/MainFormFixture.h"
 
@@ -14,6 +16,8 @@ using Module1::PublishLocalMode;
 namespace {
 
 const QString CorpusLinks = "corpus/introduction-to-html/tasks/links/links2-download.html";
+const QString CorpusPicture =
+    "corpus/introduction-to-html/structuring-a-page-of-content-finished/favorite-1.jpg";
 
 class PageKept : public MainFormTest {
 protected:
@@ -63,4 +67,43 @@ TEST_F(PageKept, EnterInARealPageLeavesItsIdOnOneParagraphOfTheSavedFile) {
     EXPECT_EQ(saved.count("id=\"bottom\""), 1) << qPrintable(saved);
     EXPECT_TRUE(saved.contains("Second para")) << qPrintable(saved);
     EXPECT_TRUE(saved.contains("The bottom of the page!")) << qPrintable(saved);
+}
+
+TEST_F(PageKept, APictureNamedAsAPageIsRefusedAndTheCurrentPageKept) {
+    const QString page = copyOf(CorpusLinks, "links.html");
+    open(page);
+    const QString before = body();
+    const QString caption = form->windowTitle();
+    PublishLocalMode = "Copy"; // the page's save method, chosen at its first save
+
+    const QString picture = copyOf(CorpusPicture, "photo.html");
+    QString message;
+    whenModal([picture](QWidget* w) { chooseFile(w, picture); });
+    acceptMessageBox(&message);
+    form->FileOpen->trigger();
+    EXPECT_EQ(message, "Error occurred while loading document: The file is not a Web page.");
+    EXPECT_EQ(editor->CurrentDocumentPath(), page);
+    EXPECT_EQ(form->windowTitle(), caption);
+    EXPECT_EQ(PublishLocalMode, "Copy");
+    EXPECT_EQ(body(), before);
+    EXPECT_FALSE(editor->IsDirty());
+}
+
+TEST_F(PageKept, OnlyTheStartOfAFileDecidesAndWideTextIsText) {
+    // A NUL byte anywhere in the first 8 KB marks a file that is no page.
+    QByteArray late(8 * 1024 - 1, 'x');
+    late.prepend("<html><body><p>");
+    late.truncate(8 * 1024 - 1);
+    writeBytes(dir.filePath("late.html"), late + '\0' + "</p></body></html>");
+    EXPECT_THROW(editor->LoadDocument(dir.filePath("late.html")), PlatformError);
+    // Text in UTF-16 is full of NULs, and opens.
+    QByteArray wide("\xFF\xFE", 2);
+    for (char c : QByteArray("<html><body><p>wide</p></body></html>"))
+        wide.append(c).append('\0');
+    writeBytes(dir.filePath("wide.html"), wide);
+    editor->LoadDocument(dir.filePath("wide.html"));
+    EXPECT_EQ(body(), "<p>wide</p>");
+    // An empty file is an empty page.
+    writeBytes(dir.filePath("empty.html"), QByteArray());
+    EXPECT_NO_THROW(editor->LoadDocument(dir.filePath("empty.html")));
 }
