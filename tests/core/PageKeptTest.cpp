@@ -1,12 +1,16 @@
 // A page under real use in the main window keeps what the user made of it: Enter in a
-// real page leaves its ids single in the saved file, and a file that is no page is
-// refused.
+// real page leaves its ids single in the saved file, a file that is no page is refused,
+// and printing leaves out the editing aids.
 #include "core/Module1.h"
 #include "platform/PlatformError.h"
 #include "support/DialogDriver.h"
 #include "support/MainFormFixture.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace TestSupport;
@@ -49,6 +53,20 @@ protected:
             whenModal([path](QWidget* w) { chooseFile(w, path); });
         form->FileSave->trigger();
         ASSERT_FALSE(editor->IsDirty()) << "the save did not happen";
+    }
+    // File > Print to a PDF file, through the print dialog; the PDF's bytes.
+    QByteArray printToPdf(const QString& name) {
+        const QString target = dir.filePath(name);
+        whenModal([target](QWidget* w) {
+            auto* printers = field<QComboBox>(w, "printers");
+            const int pdf = printers ? printers->findText("PDF", Qt::MatchContains) : -1;
+            ASSERT_GE(pdf, 0) << "the print dialog offers no PDF file";
+            printers->setCurrentIndex(pdf);
+            field<QLineEdit>(w, "filename")->setText(target);
+            qobject_cast<QDialog*>(w)->accept();
+        });
+        form->mnuFilePrint->trigger();
+        return readBytes(target);
     }
     QTemporaryDir dir;
 };
@@ -106,4 +124,23 @@ TEST_F(PageKept, OnlyTheStartOfAFileDecidesAndWideTextIsText) {
     // An empty file is an empty page.
     writeBytes(dir.filePath("empty.html"), QByteArray());
     EXPECT_NO_THROW(editor->LoadDocument(dir.filePath("empty.html")));
+}
+
+TEST_F(PageKept, PrintingLeavesOutTheBordersAndTheDocumentDetails) {
+    page("<p>Text <a name='n'>anchor</a></p><table><tr><td>cell one</td><td>two</td></tr></table>"
+         "<script>var x = 1;</script><!-- a note --><div style='position:absolute; top:200px'>"
+         "box</div>");
+    editor->setShowBorders(false);
+    editor->setShowDetails(false);
+    const QByteArray plain = printToPdf("plain.pdf");
+    ASSERT_FALSE(plain.isEmpty());
+    form->ViewSub[0]->trigger(); // "&Borders"
+    form->ViewSub[1]->trigger(); // "&Document Details"
+    ASSERT_TRUE(editor->ShowBorders());
+    ASSERT_TRUE(editor->ShowDetails());
+    const QByteArray aided = printToPdf("aided.pdf");
+    // The same page prints the same, but for the time it was printed.
+    const QRegularExpression when(R"(\(D:[0-9Z+\-']*\))");
+    EXPECT_TRUE(QString::fromLatin1(aided).remove(when) == QString::fromLatin1(plain).remove(when))
+        << "the editing aids were printed";
 }

@@ -73,9 +73,11 @@
 
   // ---- set-up after every load or write ----------------------------------------
 
+  // The editing aids show on the screen only: a printed page is the page itself.
   const styles = {
     // Tables and positioned boxes whose borders are invisible get a dotted outline.
     borders:
+      '@media screen {' +
       'table:not([border]), table[border="0"], table[border=""],' +
       'table:not([border]) > * > tr > td, table:not([border]) > * > tr > th,' +
       'table[border="0"] > * > tr > td, table[border="0"] > * > tr > th,' +
@@ -83,9 +85,10 @@
       '{ outline: 1px dotted #808080 !important; outline-offset: -1px; }' +
       'div[style*="absolute" i]:not([style*="border" i]),' +
       'span[style*="absolute" i]:not([style*="border" i])' +
-      '{ outline: 1px dotted #808080 !important; }',
+      '{ outline: 1px dotted #808080 !important; } }',
     // Anchors, scripts and comments become visible marks.
     details:
+      '@media screen {' +
       'a[name]::before { content: "\\2693"; font: bold 10px sans-serif; color: #a00000;' +
       ' border: 1px solid #a00000; background: #fff0f0; padding: 0 2px; margin-right: 2px; }' +
       'body script, body noscript, body style { display: inline-block !important;' +
@@ -96,7 +99,7 @@
       'body style::before { content: "STYLE"; }' +
       'body script::before, body noscript::before, body style::before {' +
       ' font: bold 9px sans-serif; color: #604000; background: #fff8c0;' +
-      ' border: 1px solid #a08000; padding: 0 2px; }',
+      ' border: 1px solid #a08000; padding: 0 2px; } }',
   };
 
   function sheet(name) {
@@ -246,10 +249,10 @@
       const h = Math.max(document.documentElement.scrollHeight, 1);
       const svg = '<svg xmlns="http://www.w3.org/2000/svg" width="' + w + '" height="' + h +
                   '" data-marks="' + marks.length + '">' + marks.join('') + '</svg>';
-      this.sheet.replaceSync('body::after { content: url("data:image/svg+xml,' +
+      this.sheet.replaceSync('@media screen { body::after { content: url("data:image/svg+xml,' +
                              encodeURIComponent(svg) + '") !important; position: absolute !important;' +
                              ' left: 0 !important; top: 0 !important; pointer-events: none !important;' +
-                             ' z-index: 2147483647 !important; display: block !important; }');
+                             ' z-index: 2147483647 !important; display: block !important; } }');
       document.adoptedStyleSheets = sheets.concat([this.sheet]);
       return marks.length;
     },
