@@ -239,11 +239,12 @@ bool MainForm::SavePage(bool askForName) {
         }
     }
     // A failed write leaves the page as it is in the editor: reloading the old file
-    // would throw the user's changes away.
-    const bool written =
-        haveHtml && step([&] { PageFile::WritePage(path, html, DHTMLEdit1->CharacterSet()); });
+    // would throw the user's changes away. The reload keeps the set the file was written
+    // in.
+    const QString charset = DHTMLEdit1->CharacterSet();
+    const bool written = haveHtml && step([&] { PageFile::WritePage(path, html, charset); });
     if (written)
-        step([&] { DHTMLEdit1->LoadDocument(path); });
+        step([&] { DHTMLEdit1->ReloadDocument(path, charset); });
     unsetCursor();
 
     bool saved = true;

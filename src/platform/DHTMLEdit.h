@@ -32,6 +32,10 @@ public:
     // changes nothing). Refuses, keeping the page it has, a file that is not a page
     // (binary content) and what editing would destroy: server-side script and framesets.
     void LoadDocument(const QString& path, bool promptUser = false);
+    // Loads the page file the program has just written from this page in charset (a
+    // save's reload), as LoadDocument does: the page keeps that character set, whatever
+    // the engine guesses for a file that does not declare one.
+    void ReloadDocument(const QString& path, const QString& charset);
     // Empties the page; it has no path and is unchanged.
     void NewDocument();
 

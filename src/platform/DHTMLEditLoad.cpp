@@ -195,6 +195,16 @@ void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
         charset_ = loadedCharset_;
 }
 
+void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
+    LoadDocument(path);
+    if (!charset.isEmpty()) {
+        // The engine guesses a set for a file that declares none (a Western one for a
+        // page of plain ASCII); the file holds the set it was written in.
+        loadedCharset_ = charset;
+        charset_ = charset;
+    }
+}
+
 void DHTMLEdit::NewDocument() {
     pendingWrite_.reset();
     loadBlank();

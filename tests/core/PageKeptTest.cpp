@@ -1,6 +1,7 @@
 // A page under real use in the main window keeps what the user made of it: Enter in a
-// real page leaves its ids single in the saved file, a file that is no page is refused,
-// and printing leaves out the editing aids.
+// real page leaves its ids single in the saved file, a new page keeps its character set
+// from save to save, a file that is no page is refused, and printing leaves out the
+// editing aids.
 #include "core/Module1.h"
 #include "platform/PlatformError.h"
 #include "support/DialogDriver.h"
@@ -85,6 +86,35 @@ TEST_F(PageKept, EnterInARealPageLeavesItsIdOnOneParagraphOfTheSavedFile) {
     EXPECT_EQ(saved.count("id=\"bottom\""), 1) << qPrintable(saved);
     EXPECT_TRUE(saved.contains("Second para")) << qPrintable(saved);
     EXPECT_TRUE(saved.contains("The bottom of the page!")) << qPrintable(saved);
+}
+
+TEST_F(PageKept, ANewPageStaysInUtf8AndCarriesItsMarkAtEverySave) {
+    form->FileNew_Click();
+    clickAt(editor, QPoint(100, 15));
+    typeText(editor, "plain");
+    const QString path = dir.filePath("new.html");
+    save(path);
+    const QByteArray first = readBytes(path);
+    EXPECT_FALSE(first.startsWith("\xEF\xBB\xBF")) << "plain ASCII needs no mark";
+    EXPECT_TRUE(first.toLower().contains("<div>plain</div>")) << first.constData();
+    EXPECT_EQ(editor->CharacterSet(), "UTF-8") << "the reload guessed another set";
+
+    // Back from the file dialog, the user clicks at the end of the line and goes on.
+    clickAt(editor, QPoint(400, 15));
+    typeText(editor, QString::fromUtf8(" caf\xC3\xA9"));
+    save();
+    const QByteArray second = readBytes(path);
+    EXPECT_TRUE(second.startsWith("\xEF\xBB\xBF")) << second.constData();
+    EXPECT_TRUE(second.contains("plain caf\xC3\xA9")) << second.constData();
+
+    clickAt(editor, QPoint(400, 15));
+    typeText(editor, QString::fromUtf8(" \xCE\xB1"));
+    save();
+    const QByteArray third = readBytes(path);
+    EXPECT_TRUE(third.startsWith("\xEF\xBB\xBF")) << third.constData();
+    EXPECT_TRUE(third.contains("plain caf\xC3\xA9 \xCE\xB1")) << third.constData();
+    EXPECT_TRUE(bodyHTML(editor).contains(QString::fromUtf8("plain café α")))
+        << qPrintable(bodyHTML(editor));
 }
 
 TEST_F(PageKept, APictureNamedAsAPageIsRefusedAndTheCurrentPageKept) {
