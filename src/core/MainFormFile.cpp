@@ -240,7 +240,7 @@ bool MainForm::SavePage(bool askForName) {
     }
     // A failed write leaves the page as it is in the editor: reloading the old file
     // would throw the user's changes away. The reload keeps the set the file was written
-    // in.
+    // in and the user's place in the page.
     const QString charset = DHTMLEdit1->CharacterSet();
     const bool written = haveHtml && step([&] { PageFile::WritePage(path, html, charset); });
     if (written)

@@ -34,7 +34,8 @@ public:
     void LoadDocument(const QString& path, bool promptUser = false);
     // Loads the page file the program has just written from this page in charset (a
     // save's reload), as LoadDocument does: the page keeps that character set, whatever
-    // the engine guesses for a file that does not declare one.
+    // the engine guesses for a file that does not declare one, and the user's place (the
+    // scroll position and the selection).
     void ReloadDocument(const QString& path, const QString& charset);
     // Empties the page; it has no path and is unchanged.
     void NewDocument();

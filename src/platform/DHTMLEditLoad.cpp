@@ -196,12 +196,27 @@ void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
 }
 
 void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
+    // The place is read from the page the user sees (HTML written into it and not yet
+    // shown differs only in what the save rewrote, and the load replaces it anyway). A
+    // place that cannot be read is not kept; the page is loaded all the same.
+    QVariant place;
+    try {
+        if (loading_)
+            waitForLoad();
+        place = wait_->runScript("window.__tsly && __tsly.place ? __tsly.place() : null");
+    } catch (const PlatformError&) {
+        place = QVariant();
+    }
     LoadDocument(path);
     if (!charset.isEmpty()) {
         // The engine guesses a set for a file that declares none (a Western one for a
         // page of plain ASCII); the file holds the set it was written in.
         loadedCharset_ = charset;
         charset_ = charset;
+    }
+    if (place.canConvert<QVariantMap>() && !place.toMap().isEmpty()) {
+        skipErrors([&] { callEditor("restorePlace", {place}); });
+        skipErrors([this] { syncDisplayState(); });
     }
 }
 

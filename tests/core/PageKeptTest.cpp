@@ -1,7 +1,7 @@
 // A page under real use in the main window keeps what the user made of it: Enter in a
 // real page leaves its ids single in the saved file, a new page keeps its character set
-// from save to save, a file that is no page is refused, and printing leaves out the
-// editing aids.
+// from save to save, a file that is no page is refused, printing leaves out the editing
+// aids, and a save keeps the user's place.
 #include "core/Module1.h"
 #include "platform/PlatformError.h"
 #include "support/DialogDriver.h"
@@ -173,4 +173,21 @@ TEST_F(PageKept, PrintingLeavesOutTheBordersAndTheDocumentDetails) {
     const QRegularExpression when(R"(\(D:[0-9Z+\-']*\))");
     EXPECT_TRUE(QString::fromLatin1(aided).remove(when) == QString::fromLatin1(plain).remove(when))
         << "the editing aids were printed";
+}
+
+TEST_F(PageKept, ASaveKeepsTheScrollPositionAndTheCaret) {
+    const QString path = copyOf(CorpusLinks, "links.html");
+    open(path);
+    js(editor, "document.getElementById('bottom').scrollIntoView()");
+    const int scrolled = js(editor, "window.scrollY").toInt();
+    ASSERT_GT(scrolled, 100);
+    clickAt(editor, centreOf(editor, "#bottom"));
+    typeText(editor, "X");
+    save();
+    EXPECT_EQ(js(editor, "window.scrollY").toInt(), scrolled);
+    // The typing goes on where it left off.
+    typeText(editor, "Y");
+    EXPECT_TRUE(
+        js(editor, "document.getElementById('bottom').textContent").toString().contains("XY"))
+        << qPrintable(js(editor, "document.getElementById('bottom').textContent").toString());
 }
