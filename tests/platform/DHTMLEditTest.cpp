@@ -212,7 +212,9 @@ TEST_F(Surface, LoadsEmptyBinaryAndLegacyFiles) {
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char(i * 37 % 256));
-    loadError(editor, file("binary.html", binary)); // either way: no crash, no hang
+    // Refused before the page is touched: the empty page loaded before stays.
+    EXPECT_EQ(loadError(editor, file("binary.html", binary)), ErrorCode::NotAWebPage);
+    EXPECT_EQ(editor.CurrentDocumentPath(), dir.filePath("empty.html"));
     EXPECT_NO_THROW(editor.DocumentHTML());
 
     QByteArray legacy = "<html><head><meta charset=\"windows-1252\"></head><body><p>caf\xE9 "
@@ -230,4 +232,17 @@ TEST_F(Surface, LoadsALargePage) {
     big += "</body></html>";
     ASSERT_EQ(loadError(editor, file("big.html", big)), 0);
     EXPECT_GT(editor.DocumentHTML().size(), 20 * 1024 * 1024);
+}
+
+TEST_F(Surface, AReloadKeepsTheSetWrittenAndSkipsAPlaceThatNoLongerFits) {
+    // The caret deep in a page whose file, reloaded, holds much less.
+    page("<div><ul><li>one</li><li>two</li><li id='deep'>three <b>bold</b></li></ul></div>");
+    selectText(&editor, "#deep", 7, 9);
+    const QString path = file("short.html", "<html><body><p>short</p></body></html>");
+    EXPECT_NO_THROW(editor.ReloadDocument(path, "UTF-8"));
+    EXPECT_EQ(editor.CurrentDocumentPath(), path);
+    EXPECT_EQ(editor.CharacterSet(), "UTF-8");
+    EXPECT_FALSE(editor.IsDirty());
+    // A plain ASCII file would pass for windows-1252; it was written in UTF-8.
+    EXPECT_EQ(bodyHTML(&editor), "<p>short</p>");
 }
