@@ -139,6 +139,12 @@ QVariant DHTMLEdit::runScript(const QString& script) {
     return wait_->runScript(script);
 }
 
+void DHTMLEdit::callEditorLater(const QString& name, const QVariantList& args) {
+    const QString call = QString("(window.__tsly ? __tsly.call(%1, %2) : null)")
+                             .arg(jsonArguments({name}).mid(1).chopped(1), jsonArguments(args));
+    page_->runJavaScript(call, QWebEngineScript::ApplicationWorld);
+}
+
 QVariant DHTMLEdit::callEditor(const QString& name, const QVariantList& args) {
     const QString call = QString("(window.__tsly ? __tsly.call(%1, %2) : null)")
                              .arg(jsonArguments({name}).mid(1).chopped(1), jsonArguments(args));

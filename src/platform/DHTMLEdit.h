@@ -90,6 +90,9 @@ public:
     QVariant runScript(const QString& script);
     // Calls a function of the editing script (__tsly.name) with JSON-able arguments.
     QVariant callEditor(const QString& name, const QVariantList& args = {});
+    // Calls one of our script's functions without waiting for it: for work the page may
+    // do in its own time (every later call reaches the page after it).
+    void callEditorLater(const QString& name, const QVariantList& args = {});
 
     QWebEngineView* view() const { return view_; }
     // How long the page may show no sign of life (no answer, no work) before a call

@@ -214,10 +214,10 @@ void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
         loadedCharset_ = charset;
         charset_ = charset;
     }
-    if (place.canConvert<QVariantMap>() && !place.toMap().isEmpty()) {
-        skipErrors([&] { callEditor("restorePlace", {place}); });
-        skipErrors([this] { syncDisplayState(); });
-    }
+    // Putting the place back lays a large page out at once; the save need not wait for
+    // that. The display state comes with the page's event.
+    if (place.canConvert<QVariantMap>() && !place.toMap().isEmpty())
+        callEditorLater("restorePlace", {place});
 }
 
 void DHTMLEdit::NewDocument() {
