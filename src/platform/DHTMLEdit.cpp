@@ -93,15 +93,26 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         // A right click on a selection keeps the page busy until the event that brought
-        // it here is over (measured: any call to the page meanwhile waits for it). The
-        // menu, whose handler asks the page for the commands' states, comes once the
-        // page answers again.
+        // it here is over, and a call that waits for the page right after it may not be
+        // answered until that wait gives up. So the commands' statuses the menu's handler
+        // asks for come with the page's first answer, not waited for, and the menu comes
+        // with them.
         QPointer<DHTMLEdit> self(this);
-        page_->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
-                             [self, pos](const QVariant&) {
-                                 if (self)
-                                     self->post("contextmenu", {{"x", pos.x()}, {"y", pos.y()}});
-                             });
+        page_->runJavaScript(
+            QStringLiteral("(function () { if (!window.__tsly) return null;"
+                           " const ids = Object.keys(__tsly.commands).map(Number);"
+                           " return { ids: ids, statuses: __tsly.statuses(ids) }; })()"),
+            QWebEngineScript::ApplicationWorld, [self, pos](const QVariant& answer) {
+                if (!self)
+                    return;
+                self->menuStatuses_.clear();
+                const QVariantMap map = answer.toMap();
+                const QVariantList ids = map.value("ids").toList();
+                const QVariantList statuses = map.value("statuses").toList();
+                for (int i = 0; i < ids.size() && i < statuses.size(); ++i)
+                    self->menuStatuses_.insert(ids[i].toInt(), statuses[i].toInt());
+                self->post("contextmenu", {{"x", pos.x()}, {"y", pos.y()}});
+            });
     });
     view_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
@@ -217,6 +228,8 @@ int DHTMLEdit::QueryStatus(int commandId) {
     int status = 0;
     if (nativeStatus(commandId, status))
         return status;
+    if (menuStatusesValid_ && menuStatuses_.contains(commandId))
+        return menuStatuses_.value(commandId);
     return callEditor("status", {commandId}).toInt();
 }
 
@@ -299,7 +312,9 @@ void DHTMLEdit::flushEvents() {
 void DHTMLEdit::showContextMenuAt(int x, int y) {
     menuCaptions_.clear();
     menuStates_.clear();
+    menuStatusesValid_ = true;
     emit ShowContextMenu(x, y);
+    menuStatusesValid_ = false;
     if (menuCaptions_.isEmpty())
         return;
     QMenu menu(this);

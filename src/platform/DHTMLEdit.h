@@ -4,6 +4,7 @@
 #include "platform/DisplayState.h"
 #include "platform/HtmlDocument.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QVariant>
@@ -166,5 +167,9 @@ private:
     QList<QPair<QString, QVariantMap>> pending_;
     QStringList menuCaptions_;
     QList<int> menuStates_;
+    // The commands' statuses as the right click left them, read with the click's own
+    // answer and served to the menu's handler while it builds the menu.
+    QHash<int, int> menuStatuses_;
+    bool menuStatusesValid_ = false;
     QObject* focusProxyWatched_ = nullptr;
 };

@@ -111,8 +111,12 @@ bool DHTMLEdit::nativeCommand(int commandId, int option, const QVariant& argumen
 bool DHTMLEdit::nativeStatus(int commandId, int& status) {
     if (commandId != DECMD_PASTE)
         return false;
-    status = EditorClipboard::CanPaste() ? callEditor("status", {commandId}).toInt()
-                                         : int(DECMDF_DISABLED);
+    if (!EditorClipboard::CanPaste())
+        status = int(DECMDF_DISABLED);
+    else if (menuStatusesValid_ && menuStatuses_.contains(commandId))
+        status = menuStatuses_.value(commandId);
+    else
+        status = callEditor("status", {commandId}).toInt();
     return true;
 }
 
@@ -131,6 +135,8 @@ QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
         }
         if (native) {
             statuses[i] = status;
+        } else if (menuStatusesValid_ && menuStatuses_.contains(commandIds[i])) {
+            statuses[i] = menuStatuses_.value(commandIds[i]);
         } else {
             scripted << commandIds[i];
             where << i;
