@@ -224,12 +224,18 @@ QVariant DHTMLEdit::ExecCommand(int commandId, int option, const QVariant& argum
     return callEditor("exec", {commandId, option, jsArgument});
 }
 
+std::optional<int> DHTMLEdit::menuStatus(int commandId) const {
+    if (menuStatusesValid_ && menuStatuses_.contains(commandId))
+        return menuStatuses_.value(commandId);
+    return std::nullopt;
+}
+
 int DHTMLEdit::QueryStatus(int commandId) {
     int status = 0;
     if (nativeStatus(commandId, status))
         return status;
-    if (menuStatusesValid_ && menuStatuses_.contains(commandId))
-        return menuStatuses_.value(commandId);
+    if (const auto known = menuStatus(commandId))
+        return *known;
     return callEditor("status", {commandId}).toInt();
 }
 

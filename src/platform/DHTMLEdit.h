@@ -118,6 +118,8 @@ private:
     void startLoad(const QUrl& url, const QString& html = {});
     bool waitForLoad();
     void loadBlank();
+    // The blank page, with no path, in UTF-8, ready for editing.
+    void startBlank();
     // Attaches the editing script to the page just loaded; the page's character set.
     QString afterLoad();
     QVariantMap viewOptions() const;
@@ -171,5 +173,7 @@ private:
     // answer and served to the menu's handler while it builds the menu.
     QHash<int, int> menuStatuses_;
     bool menuStatusesValid_ = false;
+    // The status of a command the right click read, while the menu is being built.
+    std::optional<int> menuStatus(int commandId) const;
     QObject* focusProxyWatched_ = nullptr;
 };

@@ -179,12 +179,7 @@ void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
     busy_ = false;
     if (!ok) {
         // Whatever the engine left must not pass for the page: start blank again.
-        loadBlank();
-        waitForLoad();
-        path_.clear();
-        loadedCharset_.clear();
-        charset_ = QStringLiteral("UTF-8");
-        afterLoad();
+        startBlank();
         throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
     }
     path_ = info.absoluteFilePath();
@@ -222,6 +217,10 @@ void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
 
 void DHTMLEdit::NewDocument() {
     pendingWrite_.reset();
+    startBlank();
+}
+
+void DHTMLEdit::startBlank() {
     loadBlank();
     waitForLoad();
     path_.clear();

@@ -113,8 +113,8 @@ bool DHTMLEdit::nativeStatus(int commandId, int& status) {
         return false;
     if (!EditorClipboard::CanPaste())
         status = int(DECMDF_DISABLED);
-    else if (menuStatusesValid_ && menuStatuses_.contains(commandId))
-        status = menuStatuses_.value(commandId);
+    else if (const auto known = menuStatus(commandId))
+        status = *known;
     else
         status = callEditor("status", {commandId}).toInt();
     return true;
@@ -135,8 +135,8 @@ QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
         }
         if (native) {
             statuses[i] = status;
-        } else if (menuStatusesValid_ && menuStatuses_.contains(commandIds[i])) {
-            statuses[i] = menuStatuses_.value(commandIds[i]);
+        } else if (const auto known = menuStatus(commandIds[i])) {
+            statuses[i] = *known;
         } else {
             scripted << commandIds[i];
             where << i;
