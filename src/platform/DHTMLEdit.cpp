@@ -308,6 +308,8 @@ void DHTMLEdit::flushEvents() {
             showContextMenuAt(data.value("x").toInt(), data.value("y").toInt());
         else if (event == "menuaction")
             emit ContextMenuAction(data.value("index").toInt());
+        else if (event == "paste")
+            pasteFromPage(data);
     }
     if (!pending_.isEmpty() && !flushScheduled_) {
         flushScheduled_ = true;

@@ -131,6 +131,8 @@ private:
     bool nativeCommand(int commandId, int option, const QVariant& argument, QVariant& result);
     bool nativeStatus(int commandId, int& status);
     bool findWithDialog();
+    // The engine's own paste (Shift+Insert), which the page hands over to ours.
+    void pasteFromPage(const QVariantMap& data);
     bool routeKey(QKeyEvent* event);
     void watchFocusProxy();
 

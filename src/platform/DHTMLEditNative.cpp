@@ -33,10 +33,10 @@ bool DHTMLEdit::nativeCommand(int commandId, int option, const QVariant& argumen
         return true;
     }
     case DECMD_PASTE: {
-        const QString markup = EditorClipboard::Markup();
-        if (markup.isEmpty())
+        const EditorClipboard::Content content = EditorClipboard::Current();
+        if (content.isEmpty())
             throw disabled(commandId);
-        result = script(markup);
+        result = script(content.toScript());
         return true;
     }
     case DECMD_FINDTEXT:
@@ -148,6 +148,13 @@ QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
             statuses[where[j]] = answers.value(j).toInt();
     }
     return statuses;
+}
+
+void DHTMLEdit::pasteFromPage(const QVariantMap& data) {
+    const EditorClipboard::Content content =
+        EditorClipboard::ContentOf(data.value("html").toString(), data.value("text").toString());
+    if (!content.isEmpty())
+        skipErrors([&] { callEditor("exec", {DECMD_PASTE, 0, content.toScript()}); });
 }
 
 bool DHTMLEdit::findWithDialog() {

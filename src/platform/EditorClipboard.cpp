@@ -3,85 +3,55 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QRegularExpression>
 
 namespace {
 
-// What other programs put around copied HTML: a document, fragment marks, a leading
-// meta element.
-QString fragmentOf(const QString& html) {
-    const QString start = QStringLiteral("<!--StartFragment-->");
-    const QString end = QStringLiteral("<!--EndFragment-->");
-    const qsizetype s = html.indexOf(start, 0, Qt::CaseInsensitive);
-    const qsizetype e = html.lastIndexOf(end, -1, Qt::CaseInsensitive);
-    if (s >= 0 && e > s)
-        return html.mid(s + start.size(), e - s - start.size());
-    static const QRegularExpression body(R"(<body\b[^>]*>([\s\S]*?)(?:</body\s*>|$))",
-                                         QRegularExpression::CaseInsensitiveOption);
-    const auto m = body.match(html);
-    if (m.hasMatch())
-        return m.captured(1);
-    static const QRegularExpression leadingMeta(R"(^\s*(?:<meta\b[^>]*>\s*)+)",
-                                                QRegularExpression::CaseInsensitiveOption);
-    QString fragment = html;
-    return fragment.remove(leadingMeta);
-}
+// Beside the HTML of a copy of ours: the same HTML, which tells it from another
+// program's (which replaces the whole clipboard, this format included).
+const QString OurCopy = QStringLiteral("application/x-tessaly-copy");
 
-QString markupOfText(const QString& text) {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    QChar previous;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == '\r') {
-            out += "<br>";
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            out += "<br>";
-        } else if (c == '&') {
-            out += "&amp;";
-        } else if (c == '<') {
-            out += "&lt;";
-        } else if (c == '>') {
-            out += "&gt;";
-        } else if (c == ' ' && (previous == ' ' || previous.isNull() || i + 1 == text.size())) {
-            // Blanks the page would fold into one stay as typed.
-            out += "&nbsp;";
-        } else {
-            out += c;
-        }
-        previous = c == '\r' || c == '\n' ? QChar() : c;
-    }
-    return out;
+bool isOurCopy(const QMimeData* data, const QString& html) {
+    return data && data->hasFormat(OurCopy) && QString::fromUtf8(data->data(OurCopy)) == html;
 }
 
 } // namespace
 
 namespace EditorClipboard {
 
-QString MarkupFrom(const QMimeData* data) {
+QVariantMap Content::toScript() const {
+    return {{"html", html}, {"text", text}, {"foreign", foreign}};
+}
+
+Content ContentOf(const QMimeData* data) {
+    Content content;
     if (!data)
-        return {};
-    if (data->hasHtml()) {
-        const QString fragment = fragmentOf(data->html());
-        if (!fragment.trimmed().isEmpty())
-            return fragment;
-    }
+        return content;
+    if (data->hasHtml())
+        content.html = data->html();
     if (data->hasText())
-        return markupOfText(data->text());
-    return {};
+        content.text = data->text();
+    content.foreign = !isOurCopy(data, content.html);
+    return content;
+}
+
+Content ContentOf(const QString& html, const QString& text) {
+    Content content;
+    content.html = html;
+    content.text = text;
+    content.foreign = !isOurCopy(QGuiApplication::clipboard()->mimeData(), html);
+    return content;
 }
 
 void Put(const QString& html, const QString& text) {
     auto* data = new QMimeData;
     data->setHtml(html);
     data->setText(text);
+    data->setData(OurCopy, html.toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString Markup() {
-    return MarkupFrom(QGuiApplication::clipboard()->mimeData());
+Content Current() {
+    return ContentOf(QGuiApplication::clipboard()->mimeData());
 }
 
 bool CanPaste() {

@@ -1,22 +1,36 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 
 class QMimeData;
 
 // The real clipboard as the editing surface's Cut, Copy and Paste use it.
 namespace EditorClipboard {
 
-// The markup a paste inserts for what data holds: the fragment of its HTML (without
-// the document around it that other programs add), else its plain text with line
-// breaks and runs of blanks kept; "" when it holds neither.
-QString MarkupFrom(const QMimeData* data);
+// What a paste puts in: the HTML, foreign unless this program copied it (the page takes
+// foreign HTML without its scripts), else the plain text.
+struct Content {
+    QString html;
+    QString text;
+    bool foreign = true;
 
-// Puts copied content on the clipboard, as markup and as plain text.
+    bool isEmpty() const { return html.isEmpty() && text.isEmpty(); }
+    // As the editing script takes it.
+    QVariantMap toScript() const;
+};
+
+// What data holds to paste.
+Content ContentOf(const QMimeData* data);
+// What the page's own paste event brought (html, text): ours when the clipboard holds
+// our copy of that HTML.
+Content ContentOf(const QString& html, const QString& text);
+
+// Puts copied content on the clipboard, as markup and as plain text, marked as ours.
 void Put(const QString& html, const QString& text);
 
-// The markup of what the clipboard holds now ("" when nothing can be pasted).
-QString Markup();
+// What the clipboard holds now.
+Content Current();
 
 // Whether the clipboard holds HTML or text to paste.
 bool CanPaste();

@@ -1,7 +1,6 @@
 // The commands that use the platform: the real clipboard, the Find dialog, the font
 // dialog and the hyperlink prompt, each driven as a user would.
 #include "platform/DHTMLEdit.h"
-#include "platform/EditorClipboard.h"
 #include "platform/EditorPrompts.h"
 #include "platform/PlatformError.h"
 #include "support/SurfaceFixture.h"
@@ -228,36 +227,6 @@ TEST_F(Platform, HyperlinkPromptLinksASelectedImage) {
     editor.ExecCommand(DECMD_HYPERLINK, OLECMDEXECOPT_PROMPTUSER);
     EXPECT_TEXT(bodyHTML(&editor),
                 "<p id=\"p\">a <a href=\"other.html\"><img id=\"i\" src=\"none.gif\"></a> b</p>");
-}
-
-TEST(Clipboard, PasteTakesTheFragmentOrTheText) {
-    struct Case {
-        const char* what;
-        QString html;
-        QString text;
-        QString markup;
-    };
-    const QList<Case> cases = {
-        {"a fragment between its marks",
-         "<html><body><!--StartFragment--><b>x</b><!--EndFragment--></body></html>", "x",
-         "<b>x</b>"},
-        {"the body of a document",
-         "<html><head><title>t</title></head><body><i>y</i></body></html>", "y", "<i>y</i>"},
-        {"a leading meta element", "<meta charset=\"utf-8\"><u>z</u>", "z", "<u>z</u>"},
-        {"plain text, escaped, its lines and blanks kept", "", "a < b &\r\nc  d\ne",
-         "a &lt; b &amp;<br>c &nbsp;d<br>e"},
-        {"html without content falls back to the text", "<html><body></body></html>", "t", "t"},
-        {"nothing", "", "", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QMimeData data;
-        if (!c.html.isEmpty())
-            data.setHtml(c.html);
-        if (!c.text.isEmpty())
-            data.setText(c.text);
-        EXPECT_TEXT(EditorClipboard::MarkupFrom(&data), c.markup);
-    }
 }
 
 TEST(FontSizes, PointsAndHtmlSizesMeet) {

@@ -163,11 +163,11 @@
   // The node a step changed last, for putting the caret back near it.
   function caretAfter(step) {
     const r = step.records[step.records.length - 1];
-    if (!r) return;
+    if (!r) return false;
     let node = r.type === 'childList' ? (r.added[r.added.length - 1] || r.removed[0] || r.target)
                                       : r.target;
     if (!node || !document.contains(node)) node = r.target;
-    if (!node || !document.contains(node) || !document.body || !document.body.contains(node)) return;
+    if (!node || !document.contains(node) || !document.body || !document.body.contains(node)) return false;
     try {
       const range = document.createRange();
       if (node.nodeType === Node.TEXT_NODE) range.setStart(node, node.data.length);
@@ -176,10 +176,25 @@
       const sel = getSelection();
       sel.removeAllRanges();
       sel.addRange(range);
-    } catch (e) { /* the caret stays where it was */ }
+      return true;
+    } catch (e) {
+      return false; // the caret stays where it was
+    }
+  }
+
+  function nodeLength(node) {
+    return node.nodeType === Node.ELEMENT_NODE || node.nodeType === Node.DOCUMENT_NODE
+      ? node.childNodes.length : (node.data || '').length;
   }
 
   function replay(step, forward) {
+    // The selection is a live range: the engine corrects it at every node taken out or
+    // put back, which makes a step of many thousand nodes (a large paste) take minutes.
+    // It is left out meanwhile and comes back where the step does not put the caret.
+    const sel = getSelection();
+    const was = sel.rangeCount ? [sel.anchorNode, sel.anchorOffset, sel.focusNode, sel.focusOffset]
+                               : null;
+    sel.removeAllRanges();
     U.ignoring = true;
     try {
       if (forward) step.records.forEach(reapply);
@@ -190,7 +205,12 @@
     }
     T.dirty = true;
     T.control = null;
-    caretAfter(step);
+    if (!caretAfter(step) && was && document.contains(was[0]) && document.contains(was[2])) {
+      try {
+        sel.setBaseAndExtent(was[0], Math.min(was[1], nodeLength(was[0])),
+                             was[2], Math.min(was[3], nodeLength(was[2])));
+      } catch (e) { /* no selection: the page has none to give back */ }
+    }
     U.breakNext = true;
     T.displayChanged();
   }

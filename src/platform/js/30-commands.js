@@ -422,13 +422,7 @@
       return content;
     },
   };
-  C[5032] = { // DECMD_PASTE (the host answers the status from the clipboard)
-    status: function () { return enabledIf(!!document.body); },
-    exec: function (option, html) {
-      T.insertMarkup(T.insertionRange(), String(html === null || html === undefined ? '' : html));
-      return true;
-    },
-  };
+  // Paste: 35-paste.js.
 
   // ---- find: the engine's own search, which selects what it finds ------------------------
 
