@@ -73,14 +73,28 @@ void frmViewSource::setOuterGeometry(int left, int top, int width, int height) {
     pendingOuterSize_ = outer;
 }
 
+void frmViewSource::fitFrame() {
+    // A window manager frames the window some time after it is shown; the outer size
+    // asked for is met once the frame is known. Sized at once, the window would be as
+    // large inside as it was outside when it closed, and grow by its frame every time.
+    if (!pendingOuterSize_.isValid() || !isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() <= 0 && frame.height() <= 0)
+        return;
+    const QSize inner = (pendingOuterSize_ - frame).expandedTo(QSize(1, 1));
+    pendingOuterSize_ = QSize();
+    resize(inner);
+}
+
 void frmViewSource::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (pendingOuterSize_.isValid()) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        if (frame.width() > 0 || frame.height() > 0)
-            resize((pendingOuterSize_ - frame).expandedTo(QSize(1, 1)));
-        pendingOuterSize_ = QSize();
-    }
+    fitFrame();
+}
+
+void frmViewSource::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    fitFrame();
 }
 
 void frmViewSource::Form_Load() {
@@ -106,8 +120,7 @@ void frmViewSource::Form_Load() {
         txtSource->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     });
     skipErrors([&] {
-        shownHtml_ = editor_->DocumentHTML();
-        txtSource->setPlainText(shownHtml_);
+        txtSource->setPlainText(editor_->DocumentHTML());
         shownText_ = txtSource->toPlainText();
     });
     QApplication::restoreOverrideCursor();
@@ -115,6 +128,7 @@ void frmViewSource::Form_Load() {
 
 void frmViewSource::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    fitFrame();
     Form_Resize();
 }
 
@@ -132,17 +146,16 @@ void frmViewSource::Form_Resize() {
 
 void frmViewSource::cmdSave_Click() {
     const QString text = txtSource->toPlainText();
-    const bool edited = text != shownText_;
-    try {
-        // Unchanged, the page gets back exactly the source it showed (the box keeps
-        // its own line ends); edited, it counts as changed so the close question
-        // protects the edit.
-        const bool wasDirty = editor_->IsDirty();
-        editor_->setDocumentHTML(edited ? text : shownHtml_, edited || wasDirty);
-    } catch (const PlatformError& e) {
-        // The edit stays in the window: nothing the user typed is lost.
-        MsgBox(e.Description, vb::vbCritical, QString(), this);
-        return;
+    // Unchanged, the page stays as it is, with its undo steps and its changed state;
+    // edited, the edit is one undo step, and the page counts as changed.
+    if (text != shownText_) {
+        try {
+            editor_->ApplyDocumentHTML(text);
+        } catch (const PlatformError& e) {
+            // The edit stays in the window: nothing the user typed is lost.
+            MsgBox(e.Description, vb::vbCritical, QString(), this);
+            return;
+        }
     }
     accept();
 }

@@ -35,13 +35,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void setOuterGeometry(int left, int top, int width, int height);
+    void fitFrame();
 
     DHTMLEdit* editor_;
-    QString shownHtml_; // the page's source as loaded
-    QString shownText_; // the same as the box shows it
+    QString shownText_; // the page's source as the box showed it at first
     QSize pendingOuterSize_;
     bool unloaded_ = false;
 };

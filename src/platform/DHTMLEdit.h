@@ -62,6 +62,9 @@ public:
     // counts as changed afterwards. The page takes the HTML before anything else
     // reaches it; a load that comes first replaces the page without it.
     void setDocumentHTML(const QString& html, bool markDirty = false);
+    // Replaces the page with html as one change of the user's (the source view's edit):
+    // the page counts as changed, and Undo gives back the page as it was.
+    void ApplyDocumentHTML(const QString& html);
 
     bool IsDirty();
     QString CurrentDocumentPath() const { return path_; }
@@ -124,6 +127,8 @@ private:
     QString afterLoad();
     QVariantMap viewOptions() const;
     void writePending();
+    // The page's character set once html is written into it.
+    void noteCharsetOf(const QString& html);
     void renderProcessEnded();
     void startAgainBlank();
 

@@ -241,12 +241,28 @@ void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
     // reloads the file at once, and the reload makes the write unneeded.
     const bool scheduled = pendingWrite_.has_value();
     pendingWrite_ = PendingWrite{html, markDirty};
+    noteCharsetOf(html);
+    if (!scheduled)
+        QTimer::singleShot(0, this, [this] { skipErrors([this] { writePending(); }); });
+}
+
+void DHTMLEdit::noteCharsetOf(const QString& html) {
     const QString declared = declaredCharset(html);
     charset_ = !declared.isEmpty()         ? declared
                : !loadedCharset_.isEmpty() ? loadedCharset_
                                            : QStringLiteral("UTF-8");
-    if (!scheduled)
-        QTimer::singleShot(0, this, [this] { skipErrors([this] { writePending(); }); });
+}
+
+void DHTMLEdit::ApplyDocumentHTML(const QString& html) {
+    if (wait_->renderProcessGone())
+        throw PlatformError(ErrorCode::Unexpected, "The editing surface stopped working");
+    // At once, not at the next input: the keys typed right after it belong to it.
+    writePending();
+    const QVariantMap attached = callEditor("write", {html, viewOptions(), true, true}).toMap();
+    noteCharsetOf(html);
+    display_ = DisplayState::fromPage(attached.value("display").toMap());
+    watchFocusProxy();
+    post("complete");
 }
 
 void DHTMLEdit::writePending() {

@@ -61,6 +61,13 @@ TEST_F(SourceView, FirstUseCoversThreeQuartersOfTheScreenAtTheTopLeft) {
               QString::number(Twips::fromPixels(threeQuartersOfTheScreen().width())));
     EXPECT_EQ(stored("ViewSrcWindowYSize"),
               QString::number(Twips::fromPixels(threeQuartersOfTheScreen().height())));
+    // Opened again, it has the size it was left at, its frame included.
+    for (int i = 0; i < 2; ++i)
+        withView([&](frmViewSource& view) {
+            pump(200);
+            EXPECT_EQ(view.frameGeometry().size(), threeQuartersOfTheScreen()) << "opening " << i;
+            view.close();
+        });
 }
 
 TEST_F(SourceView, StoredGeometryIsUsedExceptTheDesignSize) {
@@ -115,9 +122,22 @@ TEST_F(SourceView, SaveReplacesThePageMarksItChangedAndKeepsItsPath) {
     EXPECT_TRUE(editor.IsDirty());
     EXPECT_EQ(editor.CurrentDocumentPath(), QFileInfo(page).absoluteFilePath());
     EXPECT_NE(stored("ViewSrcWindowXSize"), "<unset>");
+
+    // The first keys go into the new page; the edit is one undo step.
+    caretAtEnd(&editor, "p");
+    typeText(&editor, "!");
+    EXPECT_TRUE(waitUntil([&] { return bodyHTML(&editor).startsWith("<p>after!</p>"); }))
+        << qPrintable(bodyHTML(&editor));
+    editor.ExecCommand(DECMD_UNDO, OLECMDEXECOPT_DODEFAULT);
+    EXPECT_EQ(bodyHTML(&editor), "<p>after</p><script>var a = 1 < 2;</script>");
+    editor.ExecCommand(DECMD_UNDO, OLECMDEXECOPT_DODEFAULT);
+    EXPECT_EQ(bodyHTML(&editor), "<p>before</p>");
+    EXPECT_EQ(editor.DOM().title(), "T");
+    editor.ExecCommand(DECMD_REDO, OLECMDEXECOPT_DODEFAULT);
+    EXPECT_EQ(bodyHTML(&editor), "<p>after</p><script>var a = 1 < 2;</script>");
 }
 
-TEST_F(SourceView, SaveWithUnchangedTextPutsTheSameSourceBack) {
+TEST_F(SourceView, SaveWithUnchangedTextChangesNothingAndKeepsUndo) {
     const QString html = "<html><head></head><body><pre>a\r\nb</pre><p id=\"x\">same</p></body>"
                          "</html>";
     editor.setDocumentHTML(html, false);
@@ -126,9 +146,14 @@ TEST_F(SourceView, SaveWithUnchangedTextPutsTheSameSourceBack) {
     EXPECT_EQ(editor.DocumentHTML(), before);
     EXPECT_FALSE(editor.IsDirty());
 
-    editor.setDocumentHTML(html, true);
+    editor.DOM().selection().createRange().pasteHTML("<b>new</b>");
+    const QString edited = editor.DocumentHTML();
     withView([&](frmViewSource& view) { view.cmdSave->click(); });
+    EXPECT_EQ(editor.DocumentHTML(), edited);
     EXPECT_TRUE(editor.IsDirty()); // a change made before stays a change
+    ASSERT_EQ(editor.QueryStatus(DECMD_UNDO), DECMDF_ENABLED);
+    editor.ExecCommand(DECMD_UNDO, OLECMDEXECOPT_DODEFAULT);
+    EXPECT_EQ(editor.DocumentHTML(), before);
 }
 
 TEST_F(SourceView, CancelLeavesThePage) {

@@ -141,7 +141,8 @@
   // listen(target, type, fn, capture), whose listeners go with the page.
   T.attachHooks = [];
 
-  T.attach = function (options) {
+  // keepUndo: the page was rewritten as one undoable change (see T.write).
+  T.attach = function (options, keepUndo) {
     listeners.splice(0).forEach(function (l) { l[0].removeEventListener(l[1], l[2], l[3]); });
     Object.assign(T.options, options || {});
     document.designMode = 'on';
@@ -168,8 +169,10 @@
       document.body.focus({ preventScroll: true });
     }
     T.attachHooks.forEach(function (hook) { hook(listen); });
-    if (T.undo) T.undo.reset();
-    T.dirty = false;
+    if (!keepUndo) {
+      if (T.undo) T.undo.reset();
+      T.dirty = false;
+    }
     T.displayChanged();
     // The host has the display's state at once, before the first event brings it.
     return { display: T.currentDisplay(), characterSet: document.characterSet || '' };
@@ -277,7 +280,21 @@
     return parts.join('\n');
   };
 
-  T.write = function (html, options, dirty) {
+  // Replaces the page with html. An undoable write (the source view's edit) is one
+  // step of the undo stack, which it keeps; any other starts the stack afresh.
+  T.write = function (html, options, dirty, undoable) {
+    if (undoable && T.undo) {
+      // The user goes on where they were, as far as the new page has the same shape.
+      const place = T.place ? T.place() : null;
+      const attached = T.undo.replaceDocument(function () {
+        document.open();
+        document.write(html);
+        document.close();
+        return T.attach(options, true);
+      });
+      if (place) T.restorePlace(place);
+      return attached;
+    }
     if (T.undo) T.undo.suspend();
     document.open();
     document.write(html);

@@ -122,6 +122,32 @@
     }
   };
 
+  // Runs fn, which replaces the whole document, as one step: the document's old nodes
+  // for its new ones. Recording the parser's every insertion would cost a record per
+  // node of the page; the step needs only the two sets.
+  U.replaceDocument = function (fn) {
+    U.flush();
+    const removed = Array.from(document.childNodes);
+    U.ignoring = true;
+    try {
+      return fn();
+    } finally {
+      // Even a replacement that failed half way is a step: Undo gives the page back.
+      observer.takeRecords();
+      U.ignoring = false;
+      observer.disconnect();
+      observer.observe(document, OPTIONS);
+      const added = Array.from(document.childNodes);
+      U.done.push({ typing: false, whole: true, records: [{
+        type: 'childList', target: document, added: added, removed: removed,
+        previous: null, next: null, name: null, ns: null, oldValue: null, newValue: null }] });
+      U.undone = [];
+      U.breakNext = true;
+      T.dirty = true;
+      T.displayChanged();
+    }
+  };
+
   function childIn(parent, node) { return node && node.parentNode === parent ? node : null; }
 
   function insertAt(rec, node) {
@@ -205,6 +231,11 @@
     }
     T.dirty = true;
     T.control = null;
+    if (step.whole && document.body) {
+      // The other document's body takes the keys only once it has the focus afresh.
+      if (document.activeElement && document.activeElement.blur) document.activeElement.blur();
+      document.body.focus({ preventScroll: true });
+    }
     if (!caretAfter(step) && was && document.contains(was[0]) && document.contains(was[2])) {
       try {
         sel.setBaseAndExtent(was[0], Math.min(was[1], nodeLength(was[0])),
