@@ -65,6 +65,16 @@ void showFontBoxes(MainForm& form, const DisplayState& state) {
     }
 }
 
+// Position item 0 says what choosing it does to the selection: with status the status
+// of DECMD_MAKE_ABSOLUTE, 7 (already positioned) takes it back to 1-D.
+void labelMakeAbsolute(QAction* item, int status) {
+    if (!item)
+        return;
+    item->setText(status == DECMDF_LATCHED ? "Set Position Attribute To 1D"
+                                           : "Set Position Attribute To Absolute");
+    item->setEnabled(status == DECMDF_LATCHED || status == DECMDF_ENABLED);
+}
+
 } // namespace
 
 // The colour button: black to start with; a cancelled dialog applies nothing.
@@ -101,11 +111,7 @@ void MainForm::TableSub_Click(int index) {
 
 void MainForm::mnuPositionSub_Click(int index) {
     run(DHTMLEdit1, PositionMenuCommands.value(index), OLECMDEXECOPT_DODEFAULT);
-    const int status = statusOf(DHTMLEdit1, DECMD_MAKE_ABSOLUTE);
-    QAction* item = mnuPositionSub[0];
-    item->setText(status == DECMDF_LATCHED ? "Set Position Attribute To 1D"
-                                           : "Set Position Attribute To Absolute");
-    item->setEnabled(status == DECMDF_LATCHED || status == DECMDF_ENABLED);
+    labelMakeAbsolute(mnuPositionSub.value(0), statusOf(DHTMLEdit1, DECMD_MAKE_ABSOLUTE));
 }
 
 void MainForm::FormatSub_Click(int index) {
@@ -162,6 +168,9 @@ void MainForm::mnuPosition_Click() {
     for (int i = 0; i <= 8 && i < mnuPositionSub.size(); ++i)
         EnableMenuByCommand(mnuPositionSub[i], PositionMenuCommands.value(i));
     mnuPositionSub[8]->setChecked(statusOf(DHTMLEdit1, DECMD_LOCK_ELEMENT) == DECMDF_LATCHED);
+    // The selection may have changed since the last Position command: the caption
+    // follows it at every opening, not only after a command.
+    labelMakeAbsolute(mnuPositionSub.value(0), statusOf(DHTMLEdit1, DECMD_MAKE_ABSOLUTE));
 }
 
 void MainForm::Format_Click() {
@@ -233,6 +242,7 @@ void MainForm::DHTMLEdit1_ShowContextMenu(int /*x*/, int /*y*/) {
                                 DECMD_COPY, DECMD_PASTE, DECMD_SELECTALL, DECMD_FONT});
     CanPosition = available(s[0]);
     IsPositioned = available(s[1]);
+    labelMakeAbsolute(mnuPositionSub.value(0), s[0]);
     InTable = available(s[2]);
     ContextPositionItems = CanPosition ? 2 : 0;
     ContextTableItems = InTable ? 6 : 0;

@@ -339,6 +339,7 @@ TEST_F(Window, PositionMenuRelabelsItsFirstItem) {
          "<img id=\"i\" src=\"none.gif\">");
     selectElement("#b");
     form->mnuPosition_Click();
+    EXPECT_TEXT(first->text(), "Set Position Attribute To 1D") << "at the menu's first opening";
     EXPECT_TRUE(first->isEnabled());
     EXPECT_TRUE(form->mnuPositionSub[1]->isEnabled());
     EXPECT_FALSE(form->mnuPositionSub[8]->isChecked());
@@ -362,6 +363,13 @@ TEST_F(Window, PositionMenuRelabelsItsFirstItem) {
     EXPECT_FALSE(first->isEnabled()) << "nothing selected to position";
     form->mnuPosition_Click();
     EXPECT_FALSE(form->mnuPositionSub[1]->isEnabled());
+
+    // The context menu's opening relabels it too.
+    page("<img id=\"a\" src=\"none.gif\" style=\"position: absolute; left: 5px; top: 5px\">");
+    selectElement("#a");
+    emit editor->ShowContextMenu(0, 0);
+    EXPECT_TEXT(first->text(), "Set Position Attribute To 1D");
+    EXPECT_TRUE(first->isEnabled());
 }
 
 TEST_F(Window, EditButtonsOfTheOtherToolbarsRunTheEditCommands) {
