@@ -4,6 +4,10 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libgtest-dev)
 
+# Faces of the same metrics as the font list's "Times New Roman", "Arial" and "Courier",
+# so that the page shows in the editor as it will to its visitors.
+packages+=(fonts-liberation)
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -245,4 +246,32 @@ TEST_F(Surface, AReloadKeepsTheSetWrittenAndSkipsAPlaceThatNoLongerFits) {
     EXPECT_FALSE(editor.IsDirty());
     // A plain ASCII file would pass for windows-1252; it was written in UTF-8.
     EXPECT_EQ(bodyHTML(&editor), "<p>short</p>");
+}
+
+TEST_F(Surface, TheFontListsNamesShowInFacesOfTheirMetrics) {
+    // A sample measures the same in two names exactly when the engine draws both in one
+    // face; the three faces measure apart.
+    const QList<QPair<QString, QString>> names = {{"Times New Roman", "Liberation Serif"},
+                                                  {"Arial", "Liberation Sans"},
+                                                  {"Courier", "Liberation Mono"}};
+    QString body;
+    for (const auto& [name, face] : names) {
+        ASSERT_TRUE(QFontDatabase::hasFamily(face)) << qPrintable(face) << " is not installed";
+        for (const QString& family : {name, face})
+            body += QString("<span style=\"font-family: '%1'\">The quick brown fox, 0123 WWW "
+                            "iii</span><br>")
+                        .arg(family);
+    }
+    page(body);
+    const QVariantList widths =
+        js(&editor, "Array.from(document.querySelectorAll('span'), function (s) {"
+                    " return s.getBoundingClientRect().width; })")
+            .toList();
+    ASSERT_EQ(widths.size(), 2 * names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(widths[2 * i].toDouble(), widths[2 * i + 1].toDouble())
+            << qPrintable(names[i].first) << " does not show in " << qPrintable(names[i].second);
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(widths[2 * i + 1].toDouble(), widths[2 * j + 1].toDouble());
+    }
 }
