@@ -122,7 +122,7 @@ TEST_F(Paste, BlocksSplitTheBlockTheyLandInAndTheFileReopensEqual) {
                                    "<p class=\"k\">Second</p>");
     EXPECT_TEXT(blockInsideAParagraph(), "");
     typeText(&editor, "!");
-    EXPECT_TRUE(bodyHTML(&editor).contains("<p class=\"k\">!Second</p>"))
+    EXPECT_TRUE(waitUntil([&] { return bodyHTML(&editor).contains("<p class=\"k\">!Second</p>"); }))
         << "the caret is where the paste ended: " << qPrintable(bodyHTML(&editor));
     const QString saved = editor.DocumentHTML();
     editor.LoadDocument(file("saved.html", saved.toUtf8()));
