@@ -91,8 +91,9 @@ QString FavoritesURLFromText(const QString& text);
 // Opens a file or web address with the program the desktop associates with it.
 void ShellOpen(QWidget* owner, const QString& target);
 
-// Copies the local files the page names with token ("src=", "background=", "href=")
-// into the page's folder and rewrites those references to the bare file names.
+// Copies the local files the page names by full path in the attribute of token ("src=",
+// "background=", "href=") into the page's folder and rewrites those references to the
+// bare file names. A save takes every reference at once: LinkedFiles::Publish.
 QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath);
 
 // ---- numbers in settings --------------------------------------------------------------
