@@ -346,8 +346,8 @@ TEST_F(Publishing, WhatCannotComeAlongKeepsNamingTheOriginalAndIsListed) {
 }
 
 TEST_F(Publishing, ManyReferencesLoopsAndAReadOnlyFolderNeitherHangNorOverwrite) {
-    // 2,000 references to 500 pictures, twelve of them clashing, and a folder that
-    // links to itself.
+    // 2,000 references to 500 pictures, twelve of them clashing, a folder that links to
+    // itself and two links that name each other.
     QString html = "<html><body>";
     for (int i = 0; i < 500; ++i)
         file(QString("old/p/%1.gif").arg(i), QByteArray::number(i));
@@ -355,9 +355,11 @@ TEST_F(Publishing, ManyReferencesLoopsAndAReadOnlyFolderNeitherHangNorOverwrite)
         file(QString("site/p/%1.gif").arg(i), "other");
     QDir().mkpath(path("old/loop"));
     QFile::link(path("old/loop"), path("old/loop/again"));
+    QFile::link(path("old/one"), path("old/other"));
+    QFile::link(path("old/other"), path("old/one"));
     for (int i = 0; i < 2000; ++i)
         html += QString("<img src=\"p/%1.gif\">").arg(i % 500);
-    html += "<img src=\"loop/again/again/again/x.gif\"></body></html>";
+    html += "<img src=\"loop/again/again/again/x.gif\"><img src=\"one\"></body></html>";
     const LinkedFiles::Result out = publish(html);
     EXPECT_EQ(out.notCopied.size(), 12);
     EXPECT_TRUE(LinkedFiles::NotCopiedMessage(out.notCopied).endsWith("\r\nand 2 more"));
