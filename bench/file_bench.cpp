@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     Module1::PublishLocalMode = "Copy";
     std::vector<double> saves, floors, sources, writes, reloads;
     bool allSaved = true;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
         const QString site = dir.filePath(QString("site-%1").arg(round));
         QDir().mkpath(site);
         const QString linked = site + "/index.htm";
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     std::printf("Copy passes, 1 MB, 1000 references to 250 files: %8.1f ms\n", copySmall);
     std::printf("Copy passes, 2 MB, 2000 references to 500 files: %8.1f ms\n", copyLarge);
     std::printf("  again, every file already there:             %8.1f ms\n", copyAgain);
-    std::printf("SavePage with Copy, 2 MB page (all saved %d):   %8.1f ms (median of 3)\n",
+    std::printf("SavePage with Copy, 2 MB page (all saved %d):   %8.1f ms (median of 5)\n",
                 allSaved, save.median);
     std::printf("  floor: bare source %.1f + write %.1f + bare reload %.1f = %.1f ms  ratio "
                 "%.2f\n",
