@@ -232,13 +232,13 @@ TEST_F(JumpMenuEffect, EachTargetChangesItsOwnWindowInAFramesetOrAWholePage) {
         const QString menu = "frames[0].frames[0].document";
         EXPECT_TEXT(visitor.run(menu + ".querySelector('option').text").toString(), item);
         visitor.run(menu + ".forms[0].elements[1].click()");
-        EXPECT_TRUE(TestSupport::waitUntil([&] { return windows(visitor) == c.framed; }, 5000))
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return windows(visitor) == c.framed; }, 10000))
             << qPrintable(windows(visitor));
         EXPECT_EQ(visitor.errors(), QStringList());
 
         ASSERT_TRUE(visitor.open(site.filePath("menu.html")));
         visitor.run("document.forms[0].elements[1].click()");
-        TestSupport::waitUntil([&] { return windows(visitor) == c.whole; }, 3000);
+        TestSupport::waitUntil([&] { return windows(visitor) == c.whole; }, 10000);
         TestSupport::pump(100);
         EXPECT_TEXT(windows(visitor), c.whole);
         EXPECT_EQ(visitor.errors(), QStringList());
