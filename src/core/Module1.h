@@ -82,7 +82,8 @@ void InsertAtBodyStart(const QString& s);
 
 // ---- common procedures -------------------------------------------------------------
 // The attribute text for generated markup: the name lower-cased, then the value in
-// double quotes (" HEIGHT=" and "50" give ` height="50"`), a '"' in it as "&quot;".
+// double quotes (" HEIGHT=" and "50" give ` height="50"`), '&' and '"' in it as
+// "&amp;" and "&quot;".
 QString FormatAttribute(const QString& name, const QString& value);
 // The address of the Internet shortcut file the user picks, or "" for no choice.
 QString GetFavoritesURL();
