@@ -8,9 +8,13 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
+#include <optional>
 
 namespace DialogParts {
 
@@ -100,8 +104,63 @@ FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& 
     return foot;
 }
 
+namespace {
+// A whole number typed into a spinner's buddy (blanks around it and leading zeros aside),
+// taken to the nearest end of min..max when it lies beyond one, however many digits it
+// has; nothing for any other text.
+struct TypedNumber {
+    int value = 0;
+    bool beyondAnEnd = false;
+};
+std::optional<TypedNumber> typedNumber(const QString& text, int min, int max) {
+    static const QRegularExpression whole(QStringLiteral("^\\s*([+-]?)0*(\\d+)\\s*$"));
+    const QRegularExpressionMatch m = whole.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const bool negative = m.captured(1) == QLatin1String("-");
+    const QString digits = m.captured(2);
+    // Ten digits or more lie beyond every range a spinner has.
+    const qlonglong magnitude = digits.size() < 10 ? digits.toLongLong() : qlonglong(1) << 40;
+    const qlonglong v = negative ? -magnitude : magnitude;
+    const qlonglong clamped = std::clamp<qlonglong>(v, min, max);
+    return TypedNumber{int(clamped), clamped != v};
+}
+
+// The arrows of a spinner whose number stands in its buddy. A typed number beyond an end
+// goes to that end (99999999999 and the up arrow give the maximum, never a number the
+// arrows made of a failed reading); otherwise the arrows step from the typed number, or
+// from the minimum when the box holds no number. Every step writes the buddy.
+class UpDownArrows : public QSpinBox {
+public:
+    UpDownArrows(QWidget* parent, QLineEdit* buddy) : QSpinBox(parent), buddy_(buddy) {}
+    void stepBy(int steps) override {
+        const auto typed = buddy_ ? typedNumber(buddy_->text(), minimum(), maximum())
+                                  : std::optional<TypedNumber>();
+        if (typed && typed->beyondAnEnd)
+            setValue(typed->value);
+        else
+            QSpinBox::stepBy(steps);
+        if (buddy_)
+            buddy_->setText(QString::number(value()));
+    }
+
+protected:
+    // A number beyond an end leaves both arrows working: either takes it to that end.
+    StepEnabled stepEnabled() const override {
+        const auto typed = buddy_ ? typedNumber(buddy_->text(), minimum(), maximum())
+                                  : std::optional<TypedNumber>();
+        if (typed && typed->beyondAnEnd)
+            return StepUpEnabled | StepDownEnabled;
+        return QSpinBox::stepEnabled();
+    }
+
+private:
+    QPointer<QLineEdit> buddy_;
+};
+} // namespace
+
 QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min, int max) {
-    auto* spin = new QSpinBox(parent);
+    auto* spin = new UpDownArrows(parent, buddy);
     spin->setObjectName(name);
     spin->setRange(min, max);
     spin->setFocusPolicy(Qt::NoFocus);
@@ -111,10 +170,9 @@ QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min
         own->setVisible(false);
     // The arrows start from the number the buddy holds.
     auto follow = [spin](const QString& text) {
-        bool ok = false;
-        const int v = text.trimmed().toInt(&ok);
+        const auto typed = typedNumber(text, spin->minimum(), spin->maximum());
         const QSignalBlocker quiet(spin);
-        spin->setValue(ok ? v : spin->minimum());
+        spin->setValue(typed ? typed->value : spin->minimum());
     };
     follow(buddy->text());
     QObject::connect(buddy, &QLineEdit::textChanged, spin, follow);

@@ -63,7 +63,8 @@ FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& 
                            const QString& helpName = QStringLiteral("Command8"));
 
 // The up-down spinner of a text box: its arrows step the number in buddy by one
-// within min..max; what is typed into buddy is not limited by it.
+// within min..max; what is typed into buddy is not limited by it, but an arrow takes a
+// typed number beyond either end to that end.
 QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min, int max);
 
 } // namespace DialogParts

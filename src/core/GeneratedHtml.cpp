@@ -6,10 +6,19 @@ namespace GeneratedHtml {
 
 QString InAttribute(const QString& text, QChar quote) {
     QString out = text;
+    // The ampersand first: the references written next must stay as they are.
+    out.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     if (quote == QLatin1Char('\''))
         out.replace(QLatin1Char('\''), QLatin1String("&#39;"));
     else
         out.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    return out;
+}
+
+QString AsText(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    out.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     return out;
 }
 

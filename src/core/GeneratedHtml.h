@@ -4,16 +4,22 @@
 
 // How typed text goes into generated markup without breaking it. Every builder of
 // generated HTML uses these, so the rule lives in one place:
-// - inside a quoted attribute value, that quote becomes its character reference;
+// - inside a quoted attribute value, "&" and that quote become character references, so
+//   the browser reads back exactly what was typed ("&copy;" stays six characters);
 // - inside a script string, "\" and that string's quote get a backslash;
 // - where one sits inside the other (a script string inside an event attribute, a style
 //   attribute inside a script string), the inner rule is applied first, then the outer;
-// - element content stays as typed (a user may type markup on purpose).
+// - element content stays as typed (a user may type markup on purpose), except where the
+//   element can hold text only (AsText).
 namespace GeneratedHtml {
 
-// text for inside an attribute value delimited by quote ('"' or '\''): a '"' becomes
-// "&quot;", a '\'' becomes "&#39;"; nothing else changes.
+// text for inside an attribute value delimited by quote ('"' or '\''): every '&' becomes
+// "&amp;", then a '"' becomes "&quot;" or a '\'' becomes "&#39;"; nothing else changes.
 QString InAttribute(const QString& text, QChar quote = QLatin1Char('"'));
+
+// text for the content of an element that holds text only (a list option): '&' becomes
+// "&amp;" and '<' becomes "&lt;", so nothing typed is taken for a tag or a reference.
+QString AsText(const QString& text);
 
 // text for inside a script string literal delimited by quote ('\'' or '"'): every '\\'
 // and every quote get a backslash in front; a line break becomes "\n" (a literal line

@@ -1,44 +1,38 @@
 #pragma once
 
-#include <QList>
 #include <QString>
+#include <QStringList>
 
-// The "Copy" save method: the local files a page names are copied into the page's
-// folder and their references rewritten to the bare file names, so the folder can be
-// published as it is. Nothing is lost on the way: a reference changes only when the
-// page's folder really holds that file afterwards.
+// What a save does with the files a page refers to, so that the saved page shows what
+// the editor showed. With "Copy" the page's folder is made publishable as it stands: a
+// file named by a full path comes into the folder under its bare name; when the page
+// moves to another folder, a relative reference's file comes along to the same relative
+// place (or, when it lies outside the old folder, under its bare name), and a style sheet
+// that comes along brings what it uses. With "AbsolutePath" a moving page's relative
+// references become absolute file references. Nothing is ever overwritten: a reference
+// whose file cannot be brought keeps naming the original, and is reported.
 namespace LinkedFiles {
 
-// One value of a token ("src=") in the page's text.
-struct Reference {
-    qsizetype start = 0; // the value's first character (after the quote, if any)
-    qsizetype end = 0;   // one past its last character
-    QChar quote;         // '"', '\'' or null for an unquoted value
-    QString text;        // the value as written
+enum class Method { Copy, AbsolutePath };
+
+struct Request {
+    QString pagePath; // where the page is about to be written
+    QString fromPath; // where it was loaded from or last saved, "" for a page never saved:
+                      // its relative references were written against that folder
+    Method method = Method::Copy;
+    QString onlyAttribute; // "" for every reference; else only attributes of that name
+                           // (and with "src" the sources written by the page's scripts)
 };
 
-// Every value of token in html, in order. The token is found in any letter case
-// anywhere after the first character; a quoted value ends at its closing quote, an
-// unquoted one at the next blank or ">", whichever comes first. A value whose closing
-// quote is missing is not a reference.
-QList<Reference> FindReferences(const QString& html, const QString& token);
+struct Result {
+    QString html;          // the page, rewritten only in the values of its references
+    QStringList notCopied; // "file (why)" for each file that could not be brought
+};
 
-// A value as the browser reads it: character references decoded ("&amp;" gives "&").
-QString DecodeValue(const QString& raw);
+Result Publish(const QString& html, const Request& request);
 
-// The local file a decoded value names, or "" when it names none: a "file://" address
-// (prefix in any letter case) of an absolute path, a drive-letter path, or an absolute
-// path that names an existing file. Relative paths (also relative "file://" values),
-// web addresses, network paths and site-root references name none.
-QString LocalSource(const QString& value);
-
-// Puts source into folder under its bare name; true when the folder holds that file
-// afterwards: copied, already there with the same content, or the very same file.
-// A different file of that name is never overwritten, and nothing is copied onto
-// pagePath (the page itself is about to be written there).
-bool PlaceInFolder(const QString& source, const QString& folder, const QString& pagePath);
-
-// The whole rewrite for one token: see Module1::CopyLinkedFiles.
-QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath);
+// The message shown after a save that could not bring every file ("" when it could):
+// at most ten of them by name, then how many more.
+QString NotCopiedMessage(const QStringList& notCopied);
 
 } // namespace LinkedFiles

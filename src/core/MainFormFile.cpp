@@ -1,6 +1,7 @@
 #include "core/MainForm.h"
 
 #include "core/CFile.h"
+#include "core/LinkedFiles.h"
 #include "core/Module1.h"
 #include "core/PageFile.h"
 #include "core/frmOptions.h"
@@ -227,16 +228,22 @@ bool MainForm::SavePage(bool askForName) {
         });
         return false;
     }
-    if (haveHtml && PublishLocalMode == "Copy") {
-        QString rewritten = CopyLinkedFiles(html, "src=", path);
-        rewritten = CopyLinkedFiles(rewritten, "background=", path);
-        rewritten = CopyLinkedFiles(rewritten, "href=", path);
-        if (rewritten != html) {
-            // The user sees the rewritten references at once; the page counts as
-            // changed until the file holds them.
-            step([&] { DHTMLEdit1->setDocumentHTML(rewritten, true); });
-            html = rewritten;
-        }
+    // The linked files follow the page to where it is written; what could not come
+    // along is told once the page is safe. The editor shows the rewritten references
+    // with the reload: a page that could not be written keeps references that work
+    // where it still is.
+    QStringList notCopied;
+    if (haveHtml) {
+        const LinkedFiles::Request request{path, DHTMLEdit1->CurrentDocumentPath(),
+                                           PublishLocalMode == "Copy"
+                                               ? LinkedFiles::Method::Copy
+                                               : LinkedFiles::Method::AbsolutePath,
+                                           QString()};
+        skipErrors([&] {
+            LinkedFiles::Result linked = LinkedFiles::Publish(html, request);
+            html = linked.html;
+            notCopied = linked.notCopied;
+        });
     }
     // A failed write leaves the page as it is in the editor: reloading the old file
     // would throw the user's changes away. The reload keeps the set the file was written
@@ -256,6 +263,11 @@ bool MainForm::SavePage(bool askForName) {
             MsgBox("Error occurred while saving document: " + QString::number(code) + " " +
                        SaveErrorReason(code) + ".",
                    vb::vbCritical, QString(), this);
+        });
+    } else if (!notCopied.isEmpty()) {
+        busy.pause();
+        skipErrors([&] {
+            MsgBox(LinkedFiles::NotCopiedMessage(notCopied), vb::vbExclamation, QString(), this);
         });
     }
     skipErrors([&] { ApplyBeginnerToolbar(); });

@@ -82,7 +82,8 @@ void InsertAtBodyStart(const QString& s);
 
 // ---- common procedures -------------------------------------------------------------
 // The attribute text for generated markup: the name lower-cased, then the value in
-// double quotes (" HEIGHT=" and "50" give ` height="50"`), a '"' in it as "&quot;".
+// double quotes (" HEIGHT=" and "50" give ` height="50"`), '&' and '"' in it as
+// "&amp;" and "&quot;".
 QString FormatAttribute(const QString& name, const QString& value);
 // The address of the Internet shortcut file the user picks, or "" for no choice.
 QString GetFavoritesURL();
@@ -91,8 +92,9 @@ QString FavoritesURLFromText(const QString& text);
 // Opens a file or web address with the program the desktop associates with it.
 void ShellOpen(QWidget* owner, const QString& target);
 
-// Copies the local files the page names with token ("src=", "background=", "href=")
-// into the page's folder and rewrites those references to the bare file names.
+// Copies the local files the page names by full path in the attribute of token ("src=",
+// "background=", "href=") into the page's folder and rewrites those references to the
+// bare file names. A save takes every reference at once: LinkedFiles::Publish.
 QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath);
 
 // ---- numbers in settings --------------------------------------------------------------

@@ -92,7 +92,16 @@ void ShellOpen(QWidget* owner, const QString& target) {
 
 QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath) {
     QString result = html;
-    skipErrors([&] { result = LinkedFiles::CopyLinkedFiles(html, token, pagePath); });
+    // One kind of attribute, in the page's own folder: the save itself takes every
+    // reference at once (LinkedFiles::Publish).
+    QString attribute = token;
+    if (attribute.endsWith(QLatin1Char('=')))
+        attribute.chop(1);
+    skipErrors([&] {
+        result = LinkedFiles::Publish(
+                     html, {pagePath, pagePath, LinkedFiles::Method::Copy, attribute.trimmed()})
+                     .html;
+    });
     return result;
 }
 

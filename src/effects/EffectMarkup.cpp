@@ -14,7 +14,7 @@ const QString Q = QStringLiteral("\"");
 QString optional(const QString& name, const QString& value) {
     if (value.isEmpty())
         return QString();
-    return Module1::FormatAttribute(name, GeneratedHtml::InAttribute(value));
+    return Module1::FormatAttribute(name, value);
 }
 
 // A loop count the marquee carries: a whole number of at least 1.
@@ -47,7 +47,7 @@ QString BuildMarquee(const MarqueeChoices& c) {
     run += optional(" SCROLLAMOUNT=", c.scrollAmount);
     run += optional(" SCROLLDELAY=", c.scrollDelay);
     if (!c.bgColor.isEmpty())
-        run += Module1::FormatAttribute(" BGCOLOR=", "#" + GeneratedHtml::InAttribute(c.bgColor));
+        run += Module1::FormatAttribute(" BGCOLOR=", "#" + c.bgColor);
     if (isLoopCount(c.loop))
         run += Module1::FormatAttribute(" LOOP=", c.loop);
     return "<marquee" + run.toLower() + ">" + c.text + "</marquee>";
@@ -55,9 +55,7 @@ QString BuildMarquee(const MarqueeChoices& c) {
 
 QString BuildIframe(const IframeChoices& c) {
     const QString align =
-        c.align == QLatin1String("None")
-            ? QString()
-            : Module1::FormatAttribute(" ALIGN=", GeneratedHtml::InAttribute(c.align));
+        c.align == QLatin1String("None") ? QString() : Module1::FormatAttribute(" ALIGN=", c.align);
     QString run = optional(" HEIGHT=", c.height);
     run += optional(" WIDTH=", c.width);
     run += optional(" VSPACE=", c.vspace);

@@ -66,7 +66,7 @@ void Unload(EffectDialog* dialog) {
     delete dialog;
 }
 
-void Run(EffectDialog* dialog) {
+bool Run(EffectDialog* dialog) {
     // The dialog and the preview take turns, one modal display at a time: the dialog's
     // finishing button only hands over, and each "<< Edit special effect" comes back
     // here to show the dialog again.
@@ -75,10 +75,10 @@ void Run(EffectDialog* dialog) {
         shown->handedOver = false;
         shown->exec();
         if (!shown)
-            return;
+            return false;
         if (!shown->handedOver) {
             Unload(shown.data()); // Cancel
-            return;
+            return false;
         }
         Preview::Outcome outcome = Preview::Outcome::Closed;
         {
@@ -91,24 +91,28 @@ void Run(EffectDialog* dialog) {
         case Preview::Outcome::Inserted:
             if (UnloadedByInsert(code))
                 Unload(code);
-            return;
+            return true;
         case Preview::Outcome::EditEffect:
             // A code that names no loaded dialog only closes the preview.
             shown = Loaded(code);
             break;
         case Preview::Outcome::Closed:
-            return; // the dialog stays loaded and hidden
+            return false; // the dialog stays loaded and hidden
         }
     }
+    return false;
 }
 
 void SpecialEffect(QWidget* owner, int index) {
     switch (index) {
-    case 1:
-        skipErrors([&] { Run(Load<frmDateTime>(owner)); });
-        // Also after Cancel.
-        skipErrors([&] { MsgBox(ClockMessage, vb::vbOKOnly, QString(), owner); });
+    case 1: {
+        // The message tells of a placeholder in the page: only when one went in.
+        bool inserted = false;
+        skipErrors([&] { inserted = Run(Load<frmDateTime>(owner)); });
+        if (inserted)
+            skipErrors([&] { MsgBox(ClockMessage, vb::vbOKOnly, QString(), owner); });
         break;
+    }
     case 2:
         skipErrors([&] { Run(Load<frmIframe>(owner)); });
         break;
@@ -124,9 +128,10 @@ void SpecialEffect(QWidget* owner, int index) {
             if (dialog && !text.isEmpty())
                 dialog->Text1->setText(text);
         });
-        skipErrors([&] { Run(dialog); });
-        // Also after Cancel.
-        skipErrors([&] { MsgBox(MarqueeMessage, vb::vbOKOnly, QString(), owner); });
+        bool inserted = false;
+        skipErrors([&] { inserted = dialog && Run(dialog); });
+        if (inserted)
+            skipErrors([&] { MsgBox(MarqueeMessage, vb::vbOKOnly, QString(), owner); });
         break;
     }
     default:

@@ -34,8 +34,8 @@ void InsertSound(QWidget* owner);
 // PreviewSource names again, without its load step. Cancel (the dialog closed without
 // handing over) unloads it; Insert unloads it unless its code keeps it; the preview's
 // close box leaves it loaded and hidden. Returns once the dialog is unloaded or left
-// hidden.
-void Run(EffectDialog* dialog);
+// hidden: true when the preview's Insert put the effect into the page.
+bool Run(EffectDialog* dialog);
 
 // ---- loaded dialogs ------------------------------------------------------------------
 // An effect dialog stays loaded between its displays while it is hidden (after the

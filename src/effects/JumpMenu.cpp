@@ -127,14 +127,24 @@ QString BuildScript(const QString& target) {
                      QStringLiteral("<!--") + CRLF + CRLF +
                      QStringLiteral("function JumpTo(form)") + CRLF + QStringLiteral("{") + CRLF +
                      QStringLiteral("   i = form.elements[0].selectedIndex;") + CRLF;
+    const QString chosen = QStringLiteral("form.elements[0].options[i].value");
+    const QString keyword = trimBlanks(target);
     if (OpensNewWindow(target)) {
         // No line end: the closing brace follows on the same line.
-        script +=
-            QStringLiteral("    window.open(form.elements[0].options[i].value, 'newWin', '')");
+        script += "    window.open(" + chosen + ", 'newWin', '')";
+    } else if (keyword == QLatin1String("self")) {
+        // The window the menu stands in, be it a whole page or a frame.
+        script += "    window.location = " + chosen + ";" + CRLF;
+    } else if (keyword == QLatin1String("parent")) {
+        script += "    window.parent.location = " + chosen + ";" + CRLF;
+    } else if (keyword == QLatin1String("top")) {
+        script += "    window.top.location = " + chosen + ";" + CRLF;
     } else {
-        script += QStringLiteral("    window.parent.frames['") +
-                  GeneratedHtml::InScriptString(target, QLatin1Char('\'')) +
-                  QStringLiteral("'].location = form.elements[0].options[i].value;") + CRLF;
+        // A frame by its name: the browser looks for it through the whole window from the
+        // top, nested framesets included, and opens a window of that name when no frame
+        // has it, so an unknown name is no script error.
+        script += "    window.open(" + chosen + ", '" +
+                  GeneratedHtml::InScriptString(target, QLatin1Char('\'')) + "');" + CRLF;
     }
     script +=
         QStringLiteral("}") + CRLF + QStringLiteral("//-->") + CRLF + QStringLiteral("</SCRIPT>");
@@ -146,11 +156,12 @@ QString BuildForm(const Rows& rows, bool showAll) {
     QString form = QStringLiteral("<FORM METHOD=POST ACTION=\"#\" onSubmit=\"return false\">") +
                    CRLF + QStringLiteral("    <SELECT") + size + QStringLiteral(">") + CRLF;
     for (int i = 0; i < rows.count(); ++i) {
-        // The address is an attribute value; the text is the option's content, as typed.
+        // The address is an attribute value; the text is the option's label, which can hold
+        // text only: a "<" typed into it would start a tag the list drops.
         const QString url = rows.isSeparator(i) ? QStringLiteral("#")
                                                 : GeneratedHtml::InAttribute(rows.urls.value(i));
         form += QStringLiteral("          <OPTION VALUE=\"") + url + QStringLiteral("\">") +
-                rows.texts[i] + CRLF;
+                GeneratedHtml::AsText(rows.texts[i]) + CRLF;
     }
     form += CRLF + QStringLiteral("    </SELECT>") + CRLF +
             QStringLiteral("  <INPUT TYPE=Submit NAME=\"Submit\" VALUE=\"Go to\" "

@@ -49,7 +49,10 @@ QString DoneRefusal(const Rows& rows);
 QString TargetFrame(const QString& typed);
 // True when the target opens a new window ("blank..."), false when it names a frame.
 bool OpensNewWindow(const QString& target);
-// The script with JumpTo for a target (as TargetFrame gives it); no line end at its end.
+// The script with JumpTo for a target (as TargetFrame gives it): "self" goes to the page in
+// the menu's own window, "parent" and "top" in that window's parent and the top window,
+// "blank..." in a new window, any other name in the frame of that name. No line end at its
+// end.
 QString BuildScript(const QString& target);
 // The form; showAll makes the list show every row. No line end at its end.
 QString BuildForm(const Rows& rows, bool showAll);

@@ -382,8 +382,10 @@ void BGCOLOR::Check1_Click() {
 void BGCOLOR::cmdMetaTags_Click() {
     skipErrors([&] {
         Metatags dialog(this);
-        if (dialog.exec() == QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted) {
+            metaTagsAccepted_ = true;
             cmdMetaTags->setFocus();
+        }
     });
 }
 
@@ -437,6 +439,15 @@ void BGCOLOR::writePage() {
         if (!title.isEmpty() && doc.title() != title)
             doc.setTitle(title);
     });
+
+    // The meta-tags dialog's values, once it was closed with OK in this opening.
+    if (!metaTagsAccepted_)
+        return;
+    const QList<PageProperties::MetaWrite> metas =
+        PageProperties::MetaTagsToWrite(Module1::MetaDescription, Module1::MetaKeywords,
+                                        Module1::SplashSeconds, Module1::SplashURL);
+    for (const PageProperties::MetaWrite& m : metas)
+        skipErrors([&] { doc.replaceMeta(m.attribute, m.key, m.html); });
 }
 
 void BGCOLOR::Command2_Click() {

@@ -16,7 +16,8 @@ class QToolButton;
 
 // The page-properties dialog: the title, the five colours and the background image of the
 // page in the editing surface, read when it opens and written into the page on OK as one
-// undoable change; the meta-tags dialog hangs off its last tab.
+// undoable change; the meta-tags dialog hangs off its last tab, and what it was closed
+// with OK holding goes into the page's head with that change.
 class BGCOLOR : public QDialog {
     Q_OBJECT
 public:
@@ -76,4 +77,6 @@ private:
     QStackedWidget* pages_ = nullptr;
     // The background as the page held it when the dialog opened.
     QString loadedBackground_;
+    // The meta-tags dialog was closed with OK: OK writes its values into the head.
+    bool metaTagsAccepted_ = false;
 };

@@ -2,7 +2,10 @@
 
 #include "core/DialogParts.h"
 #include "core/Module1.h"
+#include "elements/PageProperties.h"
+#include "platform/DHTMLEdit.h"
 #include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -130,8 +133,34 @@ void Metatags::Form_Load() {
     Check1_Click(); // the splash fields start hidden
     Text1->setPlainText(Module1::MetaDescription);
     Text2->setPlainText(Module1::MetaKeywords);
-    if (Module1::SplashSeconds.isEmpty())
+    // A box with nothing kept for it shows what the page itself holds, so that OK, which
+    // the page-properties dialog then writes into the page, keeps the page's own values.
+    DHTMLEdit* editor = Module1::Editor();
+    if (editor) {
+        const HtmlDocument doc = editor->DOM();
+        skipErrors([&] {
+            if (Module1::MetaDescription.isEmpty())
+                Text1->setPlainText(doc.metaContent("name", "description"));
+        });
+        skipErrors([&] {
+            if (Module1::MetaKeywords.isEmpty())
+                Text2->setPlainText(doc.metaContent("name", "keywords"));
+        });
+    }
+    if (Module1::SplashSeconds.isEmpty()) {
+        skipErrors([&] {
+            const QString own =
+                editor ? editor->DOM().metaContent("http-equiv", "refresh") : QString();
+            if (own.isEmpty())
+                return;
+            const PageProperties::Refresh refresh = PageProperties::ParseRefresh(own);
+            Text3->setText(refresh.seconds);
+            Text4->setText(refresh.url);
+            Check1->setChecked(true);
+            Check1_Click();
+        });
         return;
+    }
     Text3->setText(Module1::SplashSeconds);
     Text4->setText(Module1::SplashURL);
     Check1->setChecked(true);

@@ -11,8 +11,9 @@ class QSpinBox;
 class QToolButton;
 
 // The meta-tags dialog of the page-properties dialog: a description and keywords for
-// search engines and the splash-page settings, kept in Module1 until the program ends.
-// It is accepted only when OK stored the values.
+// search engines and the splash-page settings, kept in Module1 until the program ends
+// (a box with nothing kept shows the page's own value). It is accepted only when OK
+// stored the values; the page-properties dialog's OK then writes them into the page.
 class Metatags : public QDialog {
     Q_OBJECT
 public:

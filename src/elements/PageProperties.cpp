@@ -1,9 +1,11 @@
 #include "elements/PageProperties.h"
 
 #include "core/CColor.h"
+#include "core/GeneratedHtml.h"
 #include "core/PicturePreview.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace PageProperties {
 
@@ -77,6 +79,42 @@ QString BoxAfterWatermarkClick(const QString& box, bool ticked, const QString& l
 
 QPixmap PreviewPicture(const QString& path, const QSize& box) {
     return LoadPicture(path, box).preview;
+}
+
+QString MetaElement(const QString& attribute, const QString& key, const QString& content) {
+    return "<meta " + attribute + "=\"" + key + "\" content=\"" +
+           GeneratedHtml::InAttribute(content) + "\">";
+}
+
+QList<MetaWrite> MetaTagsToWrite(const QString& description, const QString& keywords,
+                                 const QString& splashSeconds, const QString& splashURL) {
+    auto write = [](const QString& attribute, const QString& key, const QString& content) {
+        return MetaWrite{attribute, key,
+                         content.isEmpty() ? QString() : MetaElement(attribute, key, content)};
+    };
+    const QString refresh =
+        splashSeconds.isEmpty() ? QString() : splashSeconds + ";URL=" + splashURL;
+    return {write("name", "description", description), write("name", "keywords", keywords),
+            write("http-equiv", "refresh", refresh)};
+}
+
+Refresh ParseRefresh(const QString& content) {
+    static const QRegularExpression separator(QStringLiteral("[;,]"));
+    static const QRegularExpression urlIs(QStringLiteral("^url\\s*=\\s*"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    Refresh r;
+    const qsizetype cut = content.indexOf(separator);
+    r.seconds = (cut < 0 ? content : content.left(cut)).trimmed();
+    if (cut < 0)
+        return r;
+    QString url = content.mid(cut + 1).trimmed();
+    url.remove(urlIs);
+    // A quoted address loses its quotes, as a browser reads it.
+    if (url.size() >= 2 && (url.front() == QLatin1Char('\'') || url.front() == QLatin1Char('"')) &&
+        url.back() == url.front())
+        url = url.mid(1, url.size() - 2);
+    r.url = url;
+    return r;
 }
 
 } // namespace PageProperties

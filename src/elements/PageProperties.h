@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -8,7 +9,7 @@
 
 // The rules of the page-properties dialog, apart from its widgets: reading an attribute
 // out of the body's start tag, the colour a colour list stands for, what OK writes as the
-// background, and what the watermark box does to the background box.
+// background and as meta elements, and what the watermark box does to the background box.
 namespace PageProperties {
 
 // Looks for attribute (with its "=", e.g. "BACKGROUND=") in the body's start tag of html.
@@ -39,5 +40,31 @@ QString BoxAfterWatermarkClick(const QString& box, bool ticked, const QString& l
 
 // The picture file scaled down to fit box, or a null pixmap when it cannot be read as one.
 QPixmap PreviewPicture(const QString& path, const QSize& box);
+
+// ---- meta elements --------------------------------------------------------------
+// One meta element: attribute ("name" or "http-equiv") with key, and the content, a typed
+// value, by the attribute rule: `<meta name="description" content="...">`.
+QString MetaElement(const QString& attribute, const QString& key, const QString& content);
+
+// A meta element OK puts into the head: the page's own elements of that attribute and key
+// give way to html, or all go when html is empty.
+struct MetaWrite {
+    QString attribute;
+    QString key;
+    QString html;
+};
+// What the meta-tags dialog's values make of the head, in this order: the description,
+// the keywords and, for a splash page (seconds given), the refresh "SECONDS;URL=ADDRESS".
+// An empty value removes the page's own element.
+QList<MetaWrite> MetaTagsToWrite(const QString& description, const QString& keywords,
+                                 const QString& splashSeconds, const QString& splashURL);
+
+// A page's own refresh content ("5; url='next.html'") as seconds and address; the
+// address is empty when the content names none.
+struct Refresh {
+    QString seconds;
+    QString url;
+};
+Refresh ParseRefresh(const QString& content);
 
 } // namespace PageProperties

@@ -2,6 +2,8 @@
 
 #include "core/GeneratedHtml.h"
 
+#include <QUrl>
+
 using GeneratedHtml::InAttribute;
 
 namespace {
@@ -11,6 +13,13 @@ const QString CrLf = QStringLiteral("\r\n");
 // A typed value in a double-quoted attribute.
 QString quoted(const QString& value) {
     return Quote + InAttribute(value) + Quote;
+}
+
+// A subject as the value of a "mailto:" query: its UTF-8 bytes, everything but letters,
+// digits and "-._~" percent-encoded, so that "&", "#", "%" or "+" reach the mail program
+// as typed instead of ending or changing the subject.
+QString mailtoQueryValue(const QString& text) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
 // A status-bar text in the single-quoted script string of a double-quoted handler.
@@ -112,7 +121,7 @@ EmailOutcome BuildEmailLink(const EmailChoices& c) {
         out.focus = EmailField::Text;
         return out;
     }
-    const QString subject = c.subject.trimmed();
+    const QString subject = mailtoQueryValue(c.subject.trimmed());
     const QString subjectPiece = subject.isEmpty() ? QString() : "?subject=" + subject;
     const QString imagePiece =
         c.image.isEmpty() ? QString()

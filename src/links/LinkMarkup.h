@@ -3,9 +3,10 @@
 #include <QString>
 
 // The markup of the bookmark, hyperlink and e-mail link dialogs, built from what the
-// user typed. Nothing is trimmed (but the e-mail subject) or encoded; a text that goes
-// into an attribute or a script string follows core/GeneratedHtml.h, so no quote typed
-// into it can end it, and link texts go in as typed. The dialogs only gather their
+// user typed. Nothing is trimmed but the e-mail subject, and nothing encoded but that
+// subject, which is an address's query value; a text that goes into an attribute or a
+// script string follows core/GeneratedHtml.h, so nothing typed into it can end it or
+// read as a reference, and link texts go in as typed. The dialogs only gather their
 // fields and call these.
 
 // ---- bookmark -----------------------------------------------------------------------

@@ -45,3 +45,12 @@ QString HtmlDocument::property(const QString& name) const {
 void HtmlDocument::setProperty(const QString& name, const QString& value) const {
     editor_->callEditor("setDocumentProperty", {name, value});
 }
+
+QString HtmlDocument::metaContent(const QString& attribute, const QString& key) const {
+    return editor_->callEditor("metaContent", {attribute, key}).toString();
+}
+
+void HtmlDocument::replaceMeta(const QString& attribute, const QString& key,
+                               const QString& html) const {
+    editor_->callEditor("replaceMeta", {attribute, key, html});
+}

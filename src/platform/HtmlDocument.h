@@ -68,6 +68,14 @@ public:
     QString alinkColor() const { return property("alinkColor"); }
     void setAlinkColor(const QString& v) const { setProperty("alinkColor", v); }
 
+    // The content of the page's first meta element whose attribute ("name" or
+    // "http-equiv") is key, compared without regard to case; "" when it has none.
+    QString metaContent(const QString& attribute, const QString& key) const;
+    // Replaces every such element with the one meta element html holds, in the place of
+    // the first of them (at the end of the head when there is none); an empty html
+    // removes them all. A page that holds just one with the same content is left alone.
+    void replaceMeta(const QString& attribute, const QString& key, const QString& html) const;
+
 private:
     QString property(const QString& name) const;
     void setProperty(const QString& name, const QString& value) const;

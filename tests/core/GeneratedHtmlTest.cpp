@@ -7,13 +7,22 @@
 
 using namespace GeneratedHtml;
 
-TEST(GeneratedHtml, AttributeValuesEscapeOnlyTheirOwnQuote) {
+TEST(GeneratedHtml, AttributeValuesEscapeTheAmpersandAndOnlyTheirOwnQuote) {
     EXPECT_EQ(InAttribute(R"(a b"c)"), "a b&quot;c");
     EXPECT_EQ(InAttribute("It's"), "It's");
     EXPECT_EQ(InAttribute("It's", '\''), "It&#39;s");
     EXPECT_EQ(InAttribute(R"(say "hi")", '\''), R"(say "hi")");
-    // Ampersands, angle brackets and letters of any script stay as typed.
-    EXPECT_EQ(InAttribute("a&b<c>Ωж"), "a&b<c>Ωж");
+    // A typed reference stays text: the browser reads back "R&amp;D", not "R&D".
+    EXPECT_EQ(InAttribute(R"(R&amp;D &copy; "&quot;")"),
+              "R&amp;amp;D &amp;copy; &quot;&amp;quot;&quot;");
+    EXPECT_EQ(InAttribute("&#39;'", '\''), "&amp;#39;&#39;");
+    // Angle brackets and letters of any script stay as typed.
+    EXPECT_EQ(InAttribute("a<c>Ωж"), "a<c>Ωж");
+}
+
+TEST(GeneratedHtml, TextOnlyContentEscapesTheAmpersandAndTheOpeningBracket) {
+    EXPECT_EQ(AsText(R"(Tom's <Home> & "more" &amp;)"),
+              R"(Tom's &lt;Home> &amp; "more" &amp;amp;)");
 }
 
 TEST(GeneratedHtml, ScriptStringsEscapeBackslashAndTheirQuote) {
@@ -30,25 +39,26 @@ TEST(GeneratedHtml, ScriptStringsCannotEndAScriptElement) {
 }
 
 TEST(GeneratedHtml, AScriptStringInAHandlerTakesBothRulesInnerFirst) {
-    EXPECT_EQ(InScriptStringInAttribute(R"(It's "Tom's" C:\ link)"),
-              R"(It\'s &quot;Tom\'s&quot; C:\\ link)");
+    EXPECT_EQ(InScriptStringInAttribute(R"(It's "Tom's" C:\ R&amp;D)"),
+              R"(It\'s &quot;Tom\'s&quot; C:\\ R&amp;amp;D)");
     EXPECT_EQ(InScriptStringInAttribute(R"(a"b'c)", '"', '\''), R"(a\"b&#39;c)");
 }
 
 TEST(GeneratedHtml, AScriptStringInAScriptAddressKeepsItsPercentSigns) {
     // The engine percent-decodes a "javascript:" address before running it.
-    EXPECT_EQ(InScriptAddress("It%27s 100% \"x\" 'y'"), R"(It%2527s 100%25 &quot;x&quot; \'y\')");
+    EXPECT_EQ(InScriptAddress("It%27s 100% \"x\" 'y' &"),
+              R"(It%2527s 100%25 &quot;x&quot; \'y\' &amp;)");
 }
 
 TEST(GeneratedHtml, FormatAttributeWritesOneWholeAttribute) {
     EXPECT_EQ(Module1::FormatAttribute(" HEIGHT=", "50"), " height=\"50\"");
-    EXPECT_EQ(Module1::FormatAttribute(" ALIGN=", R"(a"b' <&>)"), R"( align="a&quot;b' <&>")");
+    EXPECT_EQ(Module1::FormatAttribute(" ALIGN=", R"(a"b' <&>)"), R"( align="a&quot;b' <&amp;>")");
 }
 
 TEST(GeneratedHtml, AStyleInsideAScriptStringTakesBothRulesInnerFirst) {
     // A single-quoted style attribute inside a double-quoted script string.
-    const QString typed = R"(Tom's "font")";
-    EXPECT_EQ(InScriptString(InAttribute(typed, '\''), '"'), R"(Tom&#39;s \"font\")");
+    const QString typed = R"(Tom's "font" &)";
+    EXPECT_EQ(InScriptString(InAttribute(typed, '\''), '"'), R"(Tom&#39;s \"font\" &amp;)");
 }
 
 TEST(GeneratedHtml, BareNumbersBecomePixelLengths) {

@@ -3,9 +3,11 @@
 // losing a file or a working reference.
 #include "core/LinkedFiles.h"
 #include "core/Module1.h"
+#include "effects/EffectMarkup.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -27,6 +29,7 @@ protected:
     }
     QString path(const QString& relative) const { return dir.filePath(relative); }
     QString file(const QString& relative, const QByteArray& content) const {
+        QDir().mkpath(QFileInfo(path(relative)).absolutePath());
         writeBytes(path(relative), content);
         return path(relative);
     }
@@ -215,4 +218,164 @@ TEST_F(Copying, ARealPageOfManyReferences) {
     // Everything else of the page is as it was.
     static const QRegularExpression anyReference("(src|href)=\"[^\"]*\"");
     EXPECT_EQ(QString(out).remove(anyReference), QString(html).remove(anyReference));
+}
+
+// ---- the whole save: every real reference at once, and the page moving ---------------
+
+namespace {
+
+class Publishing : public Copying {
+protected:
+    // The page as it was saved in old/ and is now written to page (site/index.htm).
+    LinkedFiles::Result publish(const QString& html,
+                                LinkedFiles::Method method = LinkedFiles::Method::Copy) {
+        return LinkedFiles::Publish(html, {page, path("old/index.htm"), method, QString()});
+    }
+    QStringList siteFiles() const {
+        QStringList found;
+        QDirIterator it(path("site"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << QDir(path("site")).relativeFilePath(it.next());
+        found.sort();
+        return found;
+    }
+};
+
+} // namespace
+
+TEST_F(Publishing, OnlyRealReferencesAreReadOrChanged) {
+    const QString notes = file("docs/notes.txt", "notes");
+    const QString a = file("pics/a.gif", "a");
+    // Everything here looks like a reference to notes.txt or a.gif, and none is one.
+    const QString html = "<html><head><title>src=" + notes + "</title><script>var src = '" + a +
+                         "'; document.title = 'src=\"" + a +
+                         "\"';</script></head><body>"
+                         "<p>mentions src=" +
+                         notes + " and href=\"" + notes +
+                         "\"</p>"
+                         "<img data-src=\"" +
+                         a + "\" xsrc=\"" + a + "\"><!-- <img src=\"" + a +
+                         "\"> --><textarea><img src=\"" + a +
+                         "\"></textarea>"
+                         "<style>/* url(" +
+                         a + ") */ p { content: \"url(" + a +
+                         ")\" }</style>"
+                         "<img src=\"" +
+                         a + "\" alt=\"src=" + notes + "\"></body></html>";
+    const LinkedFiles::Result out = publish(html);
+    QString expected = html;
+    expected.replace(expected.lastIndexOf("src=\"" + a), 5 + a.size(), "src=\"a.gif");
+    EXPECT_TEXT(out.html, expected);
+    EXPECT_EQ(siteFiles(), QStringList{"a.gif"});
+    EXPECT_TRUE(out.notCopied.isEmpty());
+}
+
+TEST_F(Publishing, AScriptEscapedSoundIsFoundAndNamedWithTheSameEscaping) {
+    const QString sound = file("pics/My Sound's.WAV", "RIFF");
+    const QString html =
+        "<html><body>" + EffectMarkup::BuildBackgroundSound({sound, "2"}) + "</body></html>";
+    ASSERT_TRUE(html.contains("My Sound\\'s.WAV"));
+    // Written exactly as the sound dialog writes the bare name: the same valid script.
+    EXPECT_TEXT(publish(html).html,
+                "<html><body>" + EffectMarkup::BuildBackgroundSound({"My Sound's.WAV", "2"}) +
+                    "</body></html>");
+    EXPECT_EQ(readBytes(path("site/My Sound's.WAV")), "RIFF");
+}
+
+TEST_F(Publishing, StyleSheetsBringWhatTheyUseEachReadOnce) {
+    // old/css/site.css uses a picture beside it, another below the page's folder, and
+    // imports a sheet that imports it back; it also names a web sheet and a full path.
+    const QString elsewhere = file("pics/full.png", "full");
+    file("old/css/site.css", "@import url( 'more sheets/ü more.css' );\n"
+                             "@import \"http://example.com/web.css\";\n"
+                             "body { background: url(../img/bg.png) }\n"
+                             "/* url(never.png) */ p { background: url(\"" +
+                                 elsewhere.toUtf8() + "\") }");
+    file("old/css/more sheets/ü more.css",
+         "@import '../site.css'; div { background: url(\"dots%20%C3%BC.png\") }");
+    file("old/css/more sheets/dots ü.png", "dots");
+    file("old/img/bg.png", "bg");
+    const QString html = "<html><head><link rel=\"stylesheet\" href=\"css/site.css\">"
+                         "<style>@import 'css/site.css'; h1 { background: url(img/bg.png) }"
+                         "</style></head><body></body></html>";
+    const LinkedFiles::Result out = publish(html);
+    EXPECT_TEXT(out.html, html);
+    EXPECT_EQ(siteFiles(), (QStringList{"css/more sheets/dots ü.png", "css/more sheets/ü more.css",
+                                        "css/site.css", "img/bg.png"}));
+    EXPECT_EQ(readBytes(path("site/img/bg.png")), "bg");
+    EXPECT_EQ(out.notCopied, QStringList{elsewhere + " (site.css names it by its full path)"});
+}
+
+TEST_F(Publishing, WhatCannotComeAlongKeepsNamingTheOriginalAndIsListed) {
+    file("old/img/clash.png", "the page's picture");
+    file("site/img/clash.png", "another picture");
+    const QString locked = file("old/img/locked.png", "locked");
+    QFile::setPermissions(locked, {});
+    file("old/img/fine.png", "fine");
+    file("shared/logo.png", "logo");
+    QDir().mkpath(path("old/docs"));
+    const QString html = "<body background=\"img/fine.png\"><img src=\"img/clash.png\">"
+                         "<img src='img/locked.png'><img src=img/fine.png>"
+                         "<img src=\"../shared/logo.png#top\"><a href=\"docs/\">docs</a>"
+                         "<a href=\"missing.html\">gone</a><a href=\"#here\">here</a>"
+                         "<a href=\"http://example.com/\">web</a></body>";
+    const LinkedFiles::Result out = publish(html);
+    EXPECT_TEXT(out.html,
+                "<body background=\"img/fine.png\"><img src=\"file://" + path("old/img/clash.png") +
+                    "\"><img src='file://" + locked +
+                    "'><img src=img/fine.png><img src=\"logo.png#top\"><a href=\"file://" +
+                    path("old/docs") +
+                    "\">docs</a><a href=\"missing.html\">gone</a>"
+                    "<a href=\"#here\">here</a><a href=\"http://example.com/\">web</a>"
+                    "</body>");
+    EXPECT_EQ(siteFiles(), (QStringList{"img/clash.png", "img/fine.png", "logo.png"}));
+    EXPECT_EQ(readBytes(path("site/img/clash.png")), "another picture");
+    EXPECT_TEXT(LinkedFiles::NotCopiedMessage(out.notCopied),
+                "Your Web page was saved, but these files could not be copied into its folder, "
+                "so the folder is not yet ready to publish:\r\n\r\n" +
+                    path("old/img/clash.png") +
+                    " (a different file of that name is already there)\r\n" + locked +
+                    " (it cannot be read)\r\n" + path("old/docs") + " (it is a folder)");
+
+    // The same page with absolute references: every existing file by its full address.
+    const LinkedFiles::Result absolute = publish(html, LinkedFiles::Method::AbsolutePath);
+    EXPECT_TRUE(absolute.html.contains("src=\"file://" + path("shared/logo.png") + "#top\""));
+    EXPECT_TRUE(absolute.html.contains("src=file://" + path("old/img/fine.png") + ">"));
+    EXPECT_TRUE(absolute.html.contains("href=\"missing.html\""));
+    EXPECT_TRUE(absolute.notCopied.isEmpty());
+}
+
+TEST_F(Publishing, ManyReferencesLoopsAndAReadOnlyFolderNeitherHangNorOverwrite) {
+    // 2,000 references to 500 pictures, twelve of them clashing, a folder that links to
+    // itself and two links that name each other.
+    QString html = "<html><body>";
+    for (int i = 0; i < 500; ++i)
+        file(QString("old/p/%1.gif").arg(i), QByteArray::number(i));
+    for (int i = 0; i < 12; ++i)
+        file(QString("site/p/%1.gif").arg(i), "other");
+    QDir().mkpath(path("old/loop"));
+    QFile::link(path("old/loop"), path("old/loop/again"));
+    QFile::link(path("old/one"), path("old/other"));
+    QFile::link(path("old/other"), path("old/one"));
+    for (int i = 0; i < 2000; ++i)
+        html += QString("<img src=\"p/%1.gif\">").arg(i % 500);
+    html += "<img src=\"loop/again/again/again/x.gif\"><img src=\"one\"></body></html>";
+    const LinkedFiles::Result out = publish(html);
+    EXPECT_EQ(out.notCopied.size(), 12);
+    EXPECT_TRUE(LinkedFiles::NotCopiedMessage(out.notCopied).endsWith("\r\nand 2 more"));
+    EXPECT_EQ(QDir(path("site/p")).entryList(QDir::Files).size(), 500);
+    EXPECT_EQ(readBytes(path("site/p/3.gif")), "other");
+    EXPECT_EQ(readBytes(path("site/p/30.gif")), "30");
+
+    // A read-only folder gets nothing, and the references keep naming the originals.
+    QDir().mkpath(path("locked"));
+    QFile::setPermissions(path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const LinkedFiles::Result refused = LinkedFiles::Publish(
+        "<img src=\"p/7.gif\">",
+        {path("locked/index.htm"), path("old/index.htm"), LinkedFiles::Method::Copy, QString()});
+    QFile::setPermissions(path("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TEXT(refused.html, "<img src=\"file://" + path("old/p/7.gif") + "\">");
+    EXPECT_EQ(refused.notCopied, QStringList{path("old/p/7.gif") + " (it could not be copied)"});
+    EXPECT_TRUE(QDir(path("locked")).isEmpty());
 }

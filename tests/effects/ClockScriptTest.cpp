@@ -233,14 +233,14 @@ TEST(ClockScript, SizesAndPaddingGetUnitsOnlyWhenBare) {
 
 TEST(ClockScript, TypedQuotesCannotBreakTheAttributeOrTheScriptString) {
     ClockChoices c = dateOnly("November 2001");
-    c.font = R"(Tom's "font" \ </script>)";
+    c.font = R"(Tom's "font" \ </script> &)";
     const ClockCode code = CreateCode(c);
     // In the markup: a single-quoted attribute.
     EXPECT_TRUE(code.markup.contains(
-        R"(style=';font-family:Tom&#39;s "font" \ </script>;font-size:12pt;padding:2px'>)"));
+        R"(style=';font-family:Tom&#39;s "font" \ </script> &amp;;font-size:12pt;padding:2px'>)"));
     // In the script: the same attribute inside a double-quoted string.
     EXPECT_TRUE(code.script.contains(
-        R"(       strClock = "<span style=';font-family:Tom&#39;s \"font\" \\ <\/script>;)"
+        R"(       strClock = "<span style=';font-family:Tom&#39;s \"font\" \\ <\/script> &amp;;)"
         R"(font-size:12pt;padding:2px'>" + strClock + "</span>")"
         "\r\n"));
     // Letters of any script stay as typed.

@@ -108,11 +108,13 @@ TEST(MarqueeMarkup, OnlyAWholeLoopCountOfAtLeastOneIsWritten) {
 TEST(MarqueeMarkup, TypedQuotesStayInsideTheirValuesAndTheTextStaysAsTyped) {
     MarqueeChoices c = marquee("Ünïcødé \"quoted\" & <i>marked</i> 日本");
     c.width = "5\" onmouseover=\"x()";
-    c.bgColor = "\"><script>";
-    EXPECT_TEXT(BuildMarquee(c),
-                "<marquee direction=\"right\" behavior=scroll width=\"5&quot; "
-                "onmouseover=&quot;x()\" bgcolor=\"#&quot;><script>\">Ünïcødé \"quoted\" & "
-                "<i>marked</i> 日本</marquee>");
+    c.bgColor = "\"><script>&amp;";
+    c.scrollDelay = "&#49;";
+    // A typed "&" is written once as "&amp;": the browser reads back what was typed.
+    EXPECT_TEXT(BuildMarquee(c), "<marquee direction=\"right\" behavior=scroll width=\"5&quot; "
+                                 "onmouseover=&quot;x()\" scrolldelay=\"&amp;#49;\" "
+                                 "bgcolor=\"#&quot;><script>&amp;amp;\">Ünïcødé \"quoted\" & "
+                                 "<i>marked</i> 日本</marquee>");
 }
 
 TEST(IframeMarkup, RequiredValuesOnlyGiveHeightWidthBorderAndScrolling) {
@@ -147,10 +149,11 @@ TEST(IframeMarkup, AnEmptiedAlignmentGivesAnEmptyValueAndNoneGivesNothing) {
 }
 
 TEST(IframeMarkup, ATypedQuoteCannotLeaveTheSourceOrAValue) {
-    IframeChoices c = frame("a\" onload=\"x().htm", "1\"", "2");
-    EXPECT_TEXT(BuildIframe(c), "<iframe src=\"a&quot; onload=&quot;x().htm\" height=\"2\" "
-                                "width=\"1&quot;\" frameborder=\"0\" scrolling=\"no\">\r\n\r\n"
-                                "</iframe>");
+    IframeChoices c = frame("a\" onload=\"x().htm?a=1&copy=2", "1\"", "2&amp;");
+    c.align = "&lt;";
+    EXPECT_TEXT(BuildIframe(c), "<iframe src=\"a&quot; onload=&quot;x().htm?a=1&amp;copy=2\" "
+                                "height=\"2&amp;amp;\" width=\"1&quot;\" frameborder=\"0\" "
+                                "scrolling=\"no\" align=\"&amp;lt;\">\r\n\r\n</iframe>");
 }
 
 TEST(SoundMarkup, WritesBothElementsWithTheLoopAndEndsWithAnEmptyLine) {
@@ -175,10 +178,10 @@ TEST(SoundMarkup, AnEmptyLoopIsOneAndInfiniteStaysAsItIs) {
 }
 
 TEST(SoundMarkup, ABackslashQuoteOrClosingTagCannotBreakTheScript) {
-    const QString s = BuildBackgroundSound({"C:\\My Sounds\\it's \"x\"</script>.wav", "2'"});
+    const QString s = BuildBackgroundSound({"C:\\My Sounds\\it's \"x\"</script>&copy;.wav", "2'"});
     EXPECT_TRUE(
         s.contains("document.write('<bgsound src=\"C:\\\\My Sounds\\\\it\\'s &quot;x&quot;<\\/"
-                   "script>.wav\" loop=\"2\\'\">');\r\n"))
+                   "script>&amp;copy;.wav\" loop=\"2\\'\">');\r\n"))
         << qPrintable(s);
     EXPECT_EQ(s.count("</script>"), 1);
 }

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTcpServer>
+#include <QTest>
 #include <QToolButton>
 
 using namespace EffectsDriver;
@@ -141,4 +143,38 @@ TEST_F(InlineFrameDialog, AnAddressThatDoesNotAnswerNeitherHangsNorLosesThePage)
     EXPECT_TRUE(
         body().endsWith("scrolling=\"no\">\n<b>No frames</b> \"here\" & 日本\n</iframe></p>"))
         << qPrintable(body());
+}
+
+TEST_F(InlineFrameDialog, TheSpaceArrowsTakeATypedNumberBeyondAnEndToThatEnd) {
+    withDialog(frameItem(), "frmIframe", [&](QDialog* d) {
+        for (const auto& [boxName, arrowsName] :
+             {std::pair<QString, QString>{"Text4", "UpDown1"}, {"Text3", "UpDown2"}}) {
+            SCOPED_TRACE(qPrintable(boxName));
+            auto* box = field<QLineEdit>(d, boxName);
+            auto* arrows = field<QSpinBox>(d, arrowsName);
+            ASSERT_TRUE(arrows->isVisible());
+            // The mouse on the upper or the lower arrow, typing in the box between.
+            auto press = [&](const QString& typed, bool up) {
+                box->selectAll();
+                QTest::keyClicks(box, typed);
+                QTest::mouseClick(arrows, Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(arrows->width() / 2, arrows->height() * (up ? 1 : 3) / 4));
+                return box->text();
+            };
+            EXPECT_TEXT(press("99999999999", true), "100");
+            EXPECT_TEXT(press("99999999999", false), "100");
+            EXPECT_TEXT(press("101", true), "100");
+            EXPECT_TEXT(press("-99999999999", true), "0");
+            EXPECT_TEXT(press("-3", false), "0");
+            EXPECT_TEXT(press(" 042 ", true), "43");
+            EXPECT_TEXT(press("42", false), "41");
+            EXPECT_TEXT(press("100", true), "100");
+            EXPECT_TEXT(press("abc", true), "1"); // no number: from the minimum
+        }
+        fillRequired(d, "a.htm");
+        onPreview([](Preview* p) { p->close(); });
+        click(d, "cmdOK");
+    });
+    EXPECT_TRUE(Module1::PendingSnippet.contains("vspace=\"1\" hspace=\"1\""))
+        << qPrintable(Module1::PendingSnippet);
 }

@@ -255,11 +255,12 @@ TEST_F(JumpMenuDialog, DoneHandsOverTheFormAndScript) {
     EXPECT_TRUE(Module1::PendingSnippet.contains("<SELECT SIZE=\"3\">\r\n"));
     EXPECT_TRUE(Module1::PendingSnippet.contains("<OPTION VALUE=\"#\">--------------------\r\n"));
     EXPECT_TRUE(Module1::PendingBodyStart.contains("'newWin', '')}\r\n//-->"));
-    // A blank target is "self".
+    // A blank target is "self": the menu's own window.
     dialog->show();
     dialog->cboTarget->setEditText("   ");
     dialog->cmdDone->click();
-    EXPECT_TRUE(Module1::PendingBodyStart.contains("window.parent.frames['self'].location"));
+    EXPECT_TRUE(Module1::PendingBodyStart.contains(
+        "    window.location = form.elements[0].options[i].value;\r\n"));
 }
 
 TEST_F(JumpMenuDialog, BrowseGivesTheBareFileName) {

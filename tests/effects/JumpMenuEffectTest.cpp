@@ -5,11 +5,13 @@
 #include "effects/EffectsDriver.h"
 #include "effects/Pulldown.h"
 #include "effects/PulldownURL.h"
+#include "support/ScriptedPage.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QUrl>
 
 using namespace EffectsDriver;
@@ -161,4 +163,84 @@ TEST_F(JumpMenuEffect, TypedTextsOfAnyKindAndFiveHundredItemsShowAsTyped) {
         });
         click(d, "cmdDone");
     });
+}
+
+namespace {
+// The windows of a visitor's page, each by the file it shows, with its frames in brackets.
+QString windows(TestSupport::ScriptedPage& visitor) {
+    return visitor
+        .run("(function d(w){const n=w.location.pathname.split('/').pop();if(!w.frames.length)"
+             "return n;const f=[];for(let i=0;i<w.frames.length;i++)f.push(d(w.frames[i]));"
+             "return n+'('+f.join(',')+')';})(window)")
+        .toString();
+}
+} // namespace
+
+TEST_F(JumpMenuEffect, EachTargetChangesItsOwnWindowInAFramesetOrAWholePage) {
+    // The item's text is text; the frame's name needs every escape a name can need.
+    const QString item = "Tom's <Home> & \"more\"";
+    const QString frameName = "ma'in \"x\" </script>";
+    QTemporaryDir site;
+    auto write = [&](const QString& name, const QString& html) {
+        TestSupport::writeText(site.filePath(name), html);
+    };
+    write("arrived.html", "<html><body>Arrived</body></html>");
+    write("side.html", "<html><body>Side</body></html>");
+    write("main.html", "<html><body>Main</body></html>");
+    // The menu sits in a frameset inside a frameset: its parent is not the top window, and
+    // the named frame is not a frame of the top window itself.
+    write("top.html", "<html><frameset cols='50%,50%'><frame name='outer' src='outer.html'>"
+                      "<frame name='side' src='side.html'></frameset></html>");
+    write("outer.html", "<html><frameset rows='50%,50%'><frame name='menu' src='menu.html'>"
+                        "<frame name=\"ma'in &quot;x&quot; </script>\" src='main.html'>"
+                        "</frameset></html>");
+    const QString start = "top.html(outer.html(menu.html,main.html),side.html)";
+    struct Case {
+        QString target;
+        QString framed; // the windows after the jump from inside the frameset
+        QString whole;  // after the jump from the page opened on its own
+    };
+    const QList<Case> cases = {
+        {"self", "top.html(outer.html(arrived.html,main.html),side.html)", "arrived.html"},
+        {"   ", "top.html(outer.html(arrived.html,main.html),side.html)", "arrived.html"},
+        {"parent", "top.html(arrived.html,side.html)", "arrived.html"},
+        {"top", "arrived.html", "arrived.html"},
+        // No frame of that name on a page of its own: nothing to change, and no error.
+        {frameName, "top.html(outer.html(menu.html,arrived.html),side.html)", "menu.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(qPrintable("target " + c.target));
+        page("<p id='p'>Menu</p>");
+        withDialog(menuItem(), "Pulldown", [&](QDialog* d) {
+            if (field<QListWidget>(d, "List1")->count() == 0)
+                add(d, item, "arrived.html");
+            field<QComboBox>(d, "cboTarget")->setEditText(c.target);
+            onPreview([&](Preview* p) {
+                EXPECT_TEXT(
+                    p->WebBrowser1->Evaluate("document.querySelector('option').text").toString(),
+                    item);
+                click(p, "cmdInsert");
+            });
+            click(d, "cmdDone");
+        });
+        write("menu.html", editor->DocumentHTML());
+
+        TestSupport::ScriptedPage visitor;
+        ASSERT_TRUE(visitor.open(site.filePath("top.html")));
+        ASSERT_TRUE(TestSupport::waitUntil([&] { return windows(visitor) == start; }))
+            << qPrintable(windows(visitor));
+        const QString menu = "frames[0].frames[0].document";
+        EXPECT_TEXT(visitor.run(menu + ".querySelector('option').text").toString(), item);
+        visitor.run(menu + ".forms[0].elements[1].click()");
+        EXPECT_TRUE(TestSupport::waitUntil([&] { return windows(visitor) == c.framed; }, 10000))
+            << qPrintable(windows(visitor));
+        EXPECT_EQ(visitor.errors(), QStringList());
+
+        ASSERT_TRUE(visitor.open(site.filePath("menu.html")));
+        visitor.run("document.forms[0].elements[1].click()");
+        TestSupport::waitUntil([&] { return windows(visitor) == c.whole; }, 10000);
+        TestSupport::pump(100);
+        EXPECT_TEXT(windows(visitor), c.whole);
+        EXPECT_EQ(visitor.errors(), QStringList());
+    }
 }

@@ -54,30 +54,35 @@ TEST(JumpMenuForm, AFullListCountsItsSeparators) {
                     FormEnd);
 }
 
-TEST(JumpMenuForm, AddressesAreAttributeValuesAndTextsStayAsTyped) {
+TEST(JumpMenuForm, AddressesAreAttributeValuesAndTextsAreText) {
     const Rows rows = menu({{R"(Fish & "Chips" <b>)", R"(a.htm?x="1"&y='2')"},
                             {"Москва 東京", "http://例え.jp/ページ"},
                             {Separator, "sep.htm"}}); // the separator text as an item
     const QString form = BuildForm(rows, false);
-    EXPECT_TRUE(form.contains("<OPTION VALUE=\"a.htm?x=&quot;1&quot;&y='2'\">Fish & \"Chips\" "
-                              "<b>\r\n"));
+    // An option holds text only: "<" and "&" are references, so nothing is taken for a tag.
+    EXPECT_TRUE(form.contains("<OPTION VALUE=\"a.htm?x=&quot;1&quot;&amp;y='2'\">Fish &amp; "
+                              "\"Chips\" &lt;b>\r\n"));
     EXPECT_TRUE(form.contains("<OPTION VALUE=\"http://例え.jp/ページ\">Москва 東京\r\n"));
     // A row with an address is an item, whatever its text: its address is kept.
     EXPECT_TRUE(form.contains("<OPTION VALUE=\"sep.htm\">--------------------\r\n"));
 }
 
-TEST(JumpMenuScript, AFrameTargetStandsInTheFrameLine) {
+TEST(JumpMenuScript, EachTargetHasItsLine) {
     const QString head = "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n\r\nfunction JumpTo(form)\r\n"
                          "{\r\n   i = form.elements[0].selectedIndex;\r\n";
     const QString tail = "}\r\n//-->\r\n</SCRIPT>";
-    EXPECT_TEXT(BuildScript("self"), head +
-                                         "    window.parent.frames['self'].location = "
-                                         "form.elements[0].options[i].value;\r\n" +
-                                         tail);
-    for (const QString& frame : QStringList{"parent", "top", "main frame", " blan k"})
-        EXPECT_TEXT(BuildScript(frame), head + "    window.parent.frames['" + frame +
-                                            "'].location = form.elements[0].options[i].value;\r\n" +
-                                            tail);
+    const QString value = "form.elements[0].options[i].value";
+    // The menu's own window, its parent and the top window, whether the page is whole or
+    // in a frame; blanks around the word aside.
+    for (const QString& self : QStringList{"self", " self "})
+        EXPECT_TEXT(BuildScript(self), head + "    window.location = " + value + ";\r\n" + tail);
+    EXPECT_TEXT(BuildScript("parent"),
+                head + "    window.parent.location = " + value + ";\r\n" + tail);
+    EXPECT_TEXT(BuildScript("top"), head + "    window.top.location = " + value + ";\r\n" + tail);
+    // Any other name, exactly as typed, is a frame the browser finds by its name.
+    for (const QString& frame : QStringList{"main frame", " blan k", "Self", "_top"})
+        EXPECT_TEXT(BuildScript(frame),
+                    head + "    window.open(" + value + ", '" + frame + "');\r\n" + tail);
     // A new window: no line end, the closing brace follows on the same line.
     EXPECT_TEXT(BuildScript("blank - Open in new window"),
                 head + "    window.open(form.elements[0].options[i].value, 'newWin', '')" + tail);
@@ -99,7 +104,8 @@ TEST(JumpMenuScript, TheTargetRules) {
 
 TEST(JumpMenuScript, ATypedFrameNameCannotBreakTheScript) {
     const QString script = BuildScript(R"(Tom's \frame</SCRIPT>)");
-    EXPECT_TRUE(script.contains(R"(window.parent.frames['Tom\'s \\frame<\/SCRIPT>'].location)"));
+    EXPECT_TRUE(script.contains(
+        R"(window.open(form.elements[0].options[i].value, 'Tom\'s \\frame<\/SCRIPT>');)"));
     EXPECT_EQ(script.count("</SCRIPT>"), 1);
 }
 

@@ -80,7 +80,6 @@ TEST_F(MarqueeDialog, OpensWithItsDefaultsAndTheSelectedText) {
                   "This specifies the amount of time between each marquee movement");
         for (const char* box : {"Text2", "Text3", "Text4", "Text6", "Text7", "Text8", "Text9"})
             EXPECT_EQ(field<QLineEdit>(d, box)->text(), "") << box;
-        TestSupport::acceptMessageBox();
         click(d, "Command2");
     });
 
@@ -88,7 +87,6 @@ TEST_F(MarqueeDialog, OpensWithItsDefaultsAndTheSelectedText) {
     TestSupport::caretAtEnd(editor, "#p");
     withDialog(marqueeItem(), "Marquee", [&](QDialog* d) {
         EXPECT_EQ(field<QLineEdit>(d, "Text1")->text(), "");
-        TestSupport::acceptMessageBox();
         click(d, "Command2");
     });
     TestSupport::selectText(editor, "#p", 6, 11);
@@ -108,7 +106,6 @@ TEST_F(MarqueeDialog, OkWithoutTextAsksForItAndBuildsNothing) {
         answerWhile([&] { click(d, "Command1"); });
         EXPECT_EQ(d->focusWidget(), field<QLineEdit>(d, "Text1"));
         EXPECT_EQ(Module1::PendingSnippet, "");
-        TestSupport::acceptMessageBox();
         click(d, "Command2");
     });
     EXPECT_TEXT(body(), "<p id=\"p\">Hello</p>");
@@ -157,7 +154,6 @@ TEST_F(MarqueeDialog, ACancelledColourPickerChangesNothingAndHelpOpensItsTopic) 
         EXPECT_EQ(field<QLineEdit>(d, "Text4")->text(), "");
         field<QToolButton>(d, "Command8")->click();
         EXPECT_EQ(Help::ShownTopic(), 26);
-        TestSupport::acceptMessageBox();
         click(d, "Command2");
     });
 }
@@ -170,7 +166,6 @@ TEST_F(MarqueeDialog, TheMarqueeScrollsInThePreview) {
             EXPECT_TRUE(TestSupport::waitUntil(
                 [&] { return std::abs(previewMarqueeLeft(p) - start) > 5; }, 5000))
                 << "the marquee did not move";
-            TestSupport::acceptMessageBox();
         });
         click(d, "Command1");
     });

@@ -43,7 +43,7 @@ TEST(HorizLineMarkup, AQuoteInABoxDoesNotEndItsAttribute) {
     c.thickness = QString::fromUtf8(R"(3"x)");
     c.length = QString::fromUtf8(R"(5'0\<&Ω)");
     c.align = "\"";
-    EXPECT_EQ(BuildHorizLine(c), QString::fromUtf8(R"(<hr size="3&quot;x" width="5'0\<&ω" )"
+    EXPECT_EQ(BuildHorizLine(c), QString::fromUtf8(R"(<hr size="3&quot;x" width="5'0\<&amp;ω" )"
                                                    R"(align="&quot;" />)"));
 }
 
@@ -56,7 +56,7 @@ TEST(TableMarkup, AQuoteInABoxDoesNotEndItsAttribute) {
     c.cellPadding = "<&";
     c.width = QString::fromUtf8("50%' onclick='x 日本");
     EXPECT_EQ(BuildTableAttrs(c),
-              QString::fromUtf8(R"( border='1&#39;2' cellspacing='3"4\' cellpadding='<&' )"
+              QString::fromUtf8(R"( border='1&#39;2' cellspacing='3"4\' cellpadding='<&amp;' )"
                                 R"(width='50%&#39; onclick=&#39;x 日本')"));
 }
 

@@ -5,6 +5,7 @@
 #include "elements/Metatags.h"
 #include "platform/Help.h"
 #include "support/DialogDriver.h"
+#include "support/ScriptedPage.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QWebEngineView>
 
 using namespace DialogDriver;
 
@@ -74,7 +76,7 @@ protected:
 
 } // namespace
 
-TEST_F(MetaTags, OKKeepsTheValuesForTheNextOpeningAndWritesNothingIntoThePage) {
+TEST_F(MetaTags, OKKeepsTheValuesForTheNextOpeningAndPagePropertiesWritesThem) {
     const QString before = html();
     const QString description = "Straße & <script>alert('x')</script>\n" + QString(5000, 'd');
     withMetaTags(
@@ -109,8 +111,16 @@ TEST_F(MetaTags, OKKeepsTheValuesForTheNextOpeningAndWritesNothingIntoThePage) {
     EXPECT_TEXT(Module1::MetaKeywords, "sea, shells");
     EXPECT_TEXT(Module1::SplashSeconds, "999");
     EXPECT_TEXT(Module1::SplashURL, "next.html");
-    EXPECT_TEXT(html(), before);
-    EXPECT_FALSE(editor->IsDirty());
+    // The page-properties OK that followed put them into the head, by the attribute rule.
+    QString expected = before;
+    expected.replace("</head>", "<meta name=\"description\" content=\"Straße &amp; "
+                                "<script>alert('x')</script>\n" +
+                                    QString(5000, 'd') +
+                                    "\"><meta name=\"keywords\" content=\"sea, shells\">"
+                                    "<meta http-equiv=\"refresh\" content=\"999;URL=next.html\">"
+                                    "</head>");
+    EXPECT_TEXT(html(), expected);
+    EXPECT_TRUE(editor->IsDirty());
 
     withMetaTags([&](Metatags* m) {
         EXPECT_TEXT(m->Text1->toPlainText(), description);
@@ -180,6 +190,107 @@ TEST_F(MetaTags, TheValuesOutliveTheDialogsNewAndOpen) {
         EXPECT_TEXT(m->Text2->toPlainText(), "kept too");
         EXPECT_FALSE(m->Check1->isChecked());
     });
+}
+
+TEST_F(MetaTags, PagePropertiesOKPutsThemIntoTheHeadInOneStepAndCancelWritesNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("own.html");
+    // Three descriptions of its own, in any case, among other elements of the head.
+    TestSupport::writeText(
+        file, "<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\"><title>Shells</title>"
+              "<meta name=\"Description\" content=\"Own &amp; first\"><link rel=\"icon\" "
+              "href=\"i.png\"><meta name=\" description \" content=\"second\">"
+              "<meta name=\"author\" content=\"Ann\"><meta name=\"DESCRIPTION\">"
+              "</head>\r\n<body><p id=\"p\">Hello</p></body></html>\r\n");
+    editor->LoadDocument(file);
+    const QString before = html();
+    const QString description = "\"Long\" </title> 'text' & " + QString(5000, 'x');
+    const QString keywords = "sea, \"shells\", </title>";
+    const QString next = "next page.html?a=1&b=\"2\"";
+
+    // Meta tags OK'd, then Page Properties cancelled: the page is as it was.
+    withMetaTags(
+        [&](Metatags* m) {
+            // Nothing kept yet: the boxes show the page's own values.
+            EXPECT_TEXT(m->Text1->toPlainText(), "Own & first");
+            EXPECT_TEXT(m->Text2->toPlainText(), "");
+            EXPECT_FALSE(m->Check1->isChecked());
+            m->Text1->setPlainText(description);
+            m->Text2->setPlainText(keywords);
+            m->Check1->click();
+            QTest::keyClicks(m->Text3, "5");
+            m->Text4->setText(next);
+            m->Command1->click();
+        },
+        [&](BGCOLOR* d) { d->Command1->click(); });
+    EXPECT_TEXT(html(), before);
+    EXPECT_FALSE(editor->IsDirty());
+
+    // Opened again (the kept values shown) and both dialogs OK'd.
+    withMetaTags([&](Metatags* m) { m->Command1->click(); },
+                 [&](BGCOLOR* d) { d->Command2->click(); });
+    const QString newDescription = "<meta name=\"description\" content=\"&quot;Long&quot; "
+                                   "</title> 'text' &amp; " +
+                                   QString(5000, 'x') + "\">";
+    const QString newRefresh =
+        "<meta http-equiv=\"refresh\" content=\"5;URL=next page.html?a=1&amp;"
+        "b=&quot;2&quot;\">";
+    // The description takes the place of the first one; the others go, the new elements end
+    // the head and everything else stays.
+    QString expected = before;
+    expected.replace("<meta name=\"Description\" content=\"Own &amp; first\">", newDescription);
+    expected.replace("<meta name=\" description \" content=\"second\">", "");
+    expected.replace("<meta name=\"DESCRIPTION\">", "");
+    expected.replace("</head>", "<meta name=\"keywords\" content=\"sea, &quot;shells&quot;, "
+                                "</title>\">" +
+                                    newRefresh + "</head>");
+    EXPECT_TEXT(html(), expected);
+
+    // Saved and opened in a browser: one of each, as typed, and the title untouched.
+    const QString saved = dir.filePath("saved.html");
+    TestSupport::writeText(saved, html());
+    TestSupport::ScriptedPage visitor;
+    ASSERT_TRUE(visitor.load(TestSupport::readText(saved)));
+    const QVariantList found =
+        visitor
+            .run("['description','keywords'].map(n => Array.from(document.querySelectorAll("
+                 "'meta')).filter(m => (m.name || '').trim().toLowerCase() == n).map(m => "
+                 "m.content)).concat([Array.from(document.querySelectorAll('meta[http-equiv]'))"
+                 ".map(m => m.content), [document.title]])")
+            .toList();
+    ASSERT_EQ(found.size(), 4);
+    EXPECT_EQ(found[0].toStringList(), QStringList{description});
+    EXPECT_EQ(found[1].toStringList(), QStringList{keywords});
+    EXPECT_EQ(found[2].toStringList(), QStringList{"5;URL=" + next});
+    EXPECT_EQ(found[3].toStringList(), QStringList{"Shells"});
+    EXPECT_EQ(visitor.errors(), QStringList());
+
+    // One undo takes back the whole OK.
+    editor->view()->setFocus();
+    QTest::keyClick(editor->view()->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
+    TestSupport::waitUntil([&] { return html() == before; });
+    EXPECT_TEXT(html(), before);
+
+    // With nothing kept the page's splash shows; emptied values take the page's away.
+    Module1::MetaDescription.clear();
+    Module1::MetaKeywords.clear();
+    Module1::SplashSeconds.clear();
+    Module1::SplashURL.clear();
+    editor->setDocumentHTML(expected, false);
+    withMetaTags(
+        [&](Metatags* m) {
+            EXPECT_TEXT(m->Text1->toPlainText(), description);
+            EXPECT_TRUE(m->Check1->isChecked());
+            EXPECT_TEXT(m->Text3->text(), "5");
+            EXPECT_TEXT(m->Text4->text(), next);
+            m->Text1->clear();
+            m->Check1->click();
+            m->Command1->click();
+        },
+        [&](BGCOLOR* d) { d->Command2->click(); });
+    QString emptied = expected;
+    emptied.replace(newDescription, "").replace(newRefresh, "");
+    EXPECT_TEXT(html(), emptied);
 }
 
 TEST_F(MetaTags, HelpOpensTheMetaTagsTopic) {

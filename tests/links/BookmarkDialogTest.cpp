@@ -95,9 +95,10 @@ TEST_F(Bookmark, OddTextKeepsTheNameWholeAndThePageStaysLoadable) {
         field<QLineEdit>(d, "Source")->setText(odd);
         field<QPushButton>(d, "cmdOK")->click();
     });
-    // A quote cannot end the name; the text is markup as typed.
+    // A quote cannot end the name nor "&" start a reference; the text is markup as typed.
     EXPECT_EQ(Module1::PendingSnippet,
-              "<a name=\"" + QString(odd).replace("\"", "&quot;") + "\">" + odd + "</a>");
+              "<a name=\"" + QString(odd).replace("&", "&amp;").replace("\"", "&quot;") + "\">" +
+                  odd + "</a>");
     EXPECT_EQ(
         TestSupport::js(editor, "document.querySelector('a').getAttribute('name')").toString(),
         odd);

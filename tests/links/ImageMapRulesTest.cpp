@@ -88,8 +88,9 @@ TEST(ImageMapAreaLine, EdgeShapes) {
 }
 
 TEST(ImageMapAreaLine, QuotesInTheLinkAndTargetCannotBreakTheAttribute) {
-    EXPECT_TEXT(HrefAttribute("a\"b.html?x='1'"), " href=\"a&quot;b.html?x='1'\"");
-    EXPECT_TEXT(TargetAttribute("my \"frame\""), " target=\"my &quot;frame&quot;\"");
+    EXPECT_TEXT(HrefAttribute("a\"b.html?x='1'&copy=2"),
+                " href=\"a&quot;b.html?x='1'&amp;copy=2\"");
+    EXPECT_TEXT(TargetAttribute("my \"frame\" &"), " target=\"my &quot;frame&quot; &amp;\"");
     EXPECT_TEXT(TargetAttribute(""), "");
     EXPECT_TEXT(TargetAttribute(" "), " target=\" \"");
 }

@@ -64,7 +64,7 @@ TEST(ImageMarkup, AQuoteInAnyFieldDoesNotEndItsAttribute) {
                              "Ωmega.gif\" border=\"0\"></a>");
     // Every layout box, with quotes, a backslash, markup characters and other letters.
     const QString odd = QString::fromUtf8(R"(1"2'3\4<5&6 日本)");
-    const QString inAttr = QString::fromUtf8(R"(1&quot;2'3\4<5&6 日本)");
+    const QString inAttr = QString::fromUtf8(R"(1&quot;2'3\4<5&amp;6 日本)");
     c.width = c.height = c.border = c.vspace = c.hspace = odd;
     EXPECT_EQ(ImageAttributes(c), " width=\"" + inAttr + "\" height=\"" + inAttr + "\" border=\"" +
                                       inAttr + "\" vspace=\"" + inAttr + "\" hspace=\"" + inAttr +

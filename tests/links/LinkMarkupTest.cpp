@@ -32,9 +32,9 @@ TEST(BookmarkMarkup, NameInQuotesAroundTheTextAsTyped) {
     EXPECT_EQ(BuildBookmark({"Top", "Back to top"}), "<a name=\"Top\">Back to top</a>");
     EXPECT_EQ(BuildBookmark({"Top", ""}), "<a name=\"Top\"></a>");
     EXPECT_EQ(BuildBookmark({"  ", "x"}), "<a name=\"  \">x</a>");
-    // A quote cannot end the name; the text is markup as typed.
+    // A quote cannot end the name nor "&" start a reference; the text is markup as typed.
     EXPECT_EQ(BuildBookmark({"a\"b<&", "<b>T&amp;</b>"}),
-              "<a name=\"a&quot;b<&\"><b>T&amp;</b></a>");
+              "<a name=\"a&quot;b<&amp;\"><b>T&amp;</b></a>");
 }
 
 TEST(HyperlinkMarkup, OptionPieces) {
@@ -125,8 +125,10 @@ TEST(EmailMarkup, ScriptLinkCutsTheAddress) {
     const EmailOutcome o = BuildEmailLink(c);
     EXPECT_EQ(o.message, "");
     EXPECT_EQ(o.bodyStart, Script);
+    // The subject is a query value, percent-encoded, its "%" kept through the script
+    // address.
     EXPECT_EQ(o.snippet, "<a href=\"javascript:SendEmail('jane.doe', 'mail', 'example.co.uk', "
-                         "'Hello there')\">Write to me</a>");
+                         "'Hello%2520there')\">Write to me</a>");
 }
 
 TEST(EmailMarkup, PlainLinkWithSubjectAndImage) {
@@ -147,6 +149,23 @@ TEST(EmailMarkup, PlainLinkWithSubjectAndImage) {
     EXPECT_EQ(BuildEmailLink(c).snippet,
               "<a href=\"javascript:SendEmail('me', 'example', 'com', '')\">"
               "<img src=\"file:///home/me/mail.gif\" border=\"0\"></a>");
+}
+
+TEST(EmailMarkup, TheSubjectIsAQueryValueAndTheRestStaysAsTyped) {
+    EmailChoices c = mail("R&D@example.com", "Q&A <b>me</b>", false);
+    c.subject = QString::fromUtf8(" Q&A #1 ?%=+ \"x\" 'y' </script> عربي 😀 ");
+    c.image = "R&D.gif";
+    const QString query = "Q%26A%20%231%20%3F%25%3D%2B%20%22x%22%20%27y%27%20%3C%2Fscript%3E%20"
+                          "%D8%B9%D8%B1%D8%A8%D9%8A%20%F0%9F%98%80";
+    EXPECT_EQ(BuildEmailLink(c).snippet,
+              "<a href=\"mailto:R&amp;D@example.com?subject=" + query +
+                  "\"><img src=\"R&amp;D.gif\" border=\"0\">Q&A <b>me</b></a>");
+    c.antiSpam = true;
+    c.text = "Mail";
+    EXPECT_EQ(BuildEmailLink(c).snippet,
+              "<a href=\"javascript:SendEmail('R&amp;D', 'example', 'com', '" +
+                  QString(query).replace("%", "%25") +
+                  "')\"><img src=\"R&amp;D.gif\" border=\"0\">Mail</a>");
 }
 
 TEST(EmailMarkup, RefusalsWithTheirMessagesAndFields) {
@@ -201,9 +220,13 @@ TEST(EmailMarkup, AddressCutAtTheFirstAtAndTheFirstDotAfterIt) {
 // letters of other scripts: attribute values and script strings keep their whole text.
 namespace {
 const QString Odd = QString::fromUtf8(R"(a"b'c\d<e>&f%27 Ωμέγα 日本語)");
-const QString InAttr = QString::fromUtf8(R"(a&quot;b'c\d<e>&f%27 Ωμέγα 日本語)");
-const QString InHandler = QString::fromUtf8(R"(a&quot;b\'c\\d<e>&f%27 Ωμέγα 日本語)");
-const QString InAddress = QString::fromUtf8(R"(a&quot;b\'c\\d<e>&f%2527 Ωμέγα 日本語)");
+const QString InAttr = QString::fromUtf8(R"(a&quot;b'c\d<e>&amp;f%27 Ωμέγα 日本語)");
+const QString InHandler = QString::fromUtf8(R"(a&quot;b\'c\\d<e>&amp;f%27 Ωμέγα 日本語)");
+const QString InAddress = QString::fromUtf8(R"(a&quot;b\'c\\d<e>&amp;f%2527 Ωμέγα 日本語)");
+// The subject as a "mailto:" query value: UTF-8, all but letters, digits and "-._~"
+// percent-encoded.
+const QString InQuery = "a%22b%27c%5Cd%3Ce%3E%26f%2527%20%CE%A9%CE%BC%CE%AD%CE%B3%CE%B1%20%E6%97%A5"
+                        "%E6%9C%AC%E8%AA%9E";
 } // namespace
 
 TEST(LinkMarkupBadInput, EveryHyperlinkFieldKeepsItsWholeText) {
@@ -228,13 +251,14 @@ TEST(LinkMarkupBadInput, EveryEmailFieldKeepsItsWholeText) {
     c.image = Odd;
     const QString image = "<img src=\"" + InAttr + "\" border=\"0\">";
     EXPECT_EQ(BuildEmailLink(c).snippet, "<a href=\"mailto:" + InAttr + "@" + InAttr + "." +
-                                             InAttr + "?subject=" + InAttr + "\">" + image + Odd +
+                                             InAttr + "?subject=" + InQuery + "\">" + image + Odd +
                                              "</a>");
     c.antiSpam = true;
     c.text = "Mail";
     EXPECT_EQ(BuildEmailLink(c).snippet, "<a href=\"javascript:SendEmail('" + InAddress + "', '" +
-                                             InAddress + "', '" + InAddress + "', '" + InAddress +
-                                             "')\">" + image + "Mail</a>");
+                                             InAddress + "', '" + InAddress + "', '" +
+                                             QString(InQuery).replace("%", "%25") + "')\">" +
+                                             image + "Mail</a>");
 }
 
 TEST(LinkMarkupBadInput, AVeryLongStatusTextGoesInWhole) {

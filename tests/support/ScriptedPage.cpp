@@ -16,8 +16,10 @@ public:
     explicit Page(QWebEngineProfile* profile) : QWebEnginePage(profile) {}
 
     bool loading = false;
+    bool following = false;
     QStringList errors;
     QStringList navigations;
+    QStringList requested;
     QStringList logged;
 
 protected:
@@ -29,11 +31,13 @@ protected:
             logged << message;
     }
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-        // Only the page itself loads; whatever it tries next is recorded, not followed.
+        // Only the page itself loads; whatever it tries next is recorded, and followed only
+        // for a page opened from its file.
         if (loading && isMainFrame)
             return true;
         navigations << QUrl::fromPercentEncoding(url.toEncoded());
-        return false;
+        requested << QString::fromUtf8(url.toEncoded());
+        return following;
     }
 };
 
@@ -57,6 +61,16 @@ ScriptedPage::~ScriptedPage() {
 }
 
 bool ScriptedPage::load(const QString& html) {
+    page_->following = false;
+    return loadWith([&] { page_->setHtml(html, QUrl("file:///scripted-page.html")); });
+}
+
+bool ScriptedPage::open(const QString& path) {
+    page_->following = true;
+    return loadWith([&] { page_->load(QUrl::fromLocalFile(path)); });
+}
+
+bool ScriptedPage::loadWith(const std::function<void()>& start) {
     bool finished = false;
     bool ok = false;
     const auto connection = QObject::connect(page_, &QWebEnginePage::loadFinished, [&](bool done) {
@@ -65,8 +79,9 @@ bool ScriptedPage::load(const QString& html) {
     });
     page_->errors.clear();
     page_->navigations.clear();
+    page_->requested.clear();
     page_->loading = true;
-    page_->setHtml(html, QUrl("file:///scripted-page.html"));
+    start();
     waitUntil([&] { return finished; }, 15000);
     page_->loading = false;
     QObject::disconnect(connection);
@@ -105,6 +120,10 @@ QStringList ScriptedPage::errors() {
 
 QStringList ScriptedPage::navigations() const {
     return page_->navigations;
+}
+
+QStringList ScriptedPage::requestedAddresses() const {
+    return page_->requested;
 }
 
 } // namespace TestSupport

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 class QWebEngineView;
@@ -21,6 +22,9 @@ public:
 
     // Loads a whole page (or a fragment); false when it did not finish loading.
     bool load(const QString& html);
+    // Opens a page file, frames and all; unlike a loaded page, it and its frames go where
+    // their scripts send them (still recorded). False when it did not finish loading.
+    bool open(const QString& path);
     // Clicks the page at a point of its view with the mouse, as a visitor would (the
     // view is shown for it): the browser's own hit testing decides what is clicked.
     void click(const QPoint& at);
@@ -32,8 +36,12 @@ public:
     // The addresses the page tried to go to since it was loaded (none is followed), with
     // their percent escapes decoded.
     QStringList navigations() const;
+    // The same addresses as the engine asked for them, percent escapes kept.
+    QStringList requestedAddresses() const;
 
 private:
+    bool loadWith(const std::function<void()>& start);
+
     class Page;
     std::unique_ptr<QWebEngineView> view_;
     Page* page_ = nullptr;
