@@ -1,15 +1,19 @@
 // Prints what the main window's display update costs when the caret moves in a 1 MB
 // page, with the window hidden and shown: the update itself (DisplayChanged, which reads
 // every status, the font and the block format it shows), and the time from the caret's
-// move to an updated display, beside the floor of one bare round trip to the page.
-// BENCH_TRACE=1 prints every round.
+// move to an updated display, beside the floor of one bare round trip to the page. Then
+// what the surface's copy of the page costs: keystroke to display with the copy kept
+// against without it (the floor), and the copy's own reading time on a 1 MB and a 5 MB
+// page. BENCH_TRACE=1 prints every round.
 #include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
+#include "platform/PageKeeper.h"
 
 #include "BenchPage.h"
 #include "BenchSupport.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -61,6 +65,66 @@ void measure(MainForm* form, const char* label) {
                 r.median, r.mean, r.p95);
 }
 
+// Keys typed into the page, each timed from the key to the window's updated display. The
+// pauses between keys let the copy be read now and then (it waits for a second of quiet),
+// so some keys come while it is read; blocks with and without the copy take turns.
+void keystrokes(MainForm* form) {
+    DHTMLEdit* editor = form->DHTMLEdit1;
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form))
+        std::printf("the window did not become active\n");
+    editor->runScript("(function(){ const p = document.getElementById('p3');"
+                      " getSelection().collapse(p.firstChild, 2); return 0; })()");
+    QWidget* target = editor->view()->focusProxy() ? editor->view()->focusProxy() : editor->view();
+    target->setFocus();
+    int updates = 0;
+    auto counter = QObject::connect(editor, &DHTMLEdit::DisplayChanged, [&] { ++updates; });
+    const int pauses[] = {40, 250, 1100, 1250, 1400, 1700};
+    std::vector<double> with, without;
+    QElapsedTimer t;
+    for (int block = 0; block < 6; ++block) {
+        const bool keeping = block % 2 == 0;
+        editor->setKeepingCopy(keeping);
+        for (int i = 0; i < 30; ++i) {
+            QTest::qWait(pauses[i % 6]);
+            const int before = updates;
+            t.restart();
+            QTest::keyClick(target, Qt::Key_X);
+            QElapsedTimer limit;
+            limit.start();
+            while (updates == before && limit.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            (keeping ? with : without).push_back(msSince(t));
+        }
+    }
+    QObject::disconnect(counter);
+    editor->setKeepingCopy(true);
+    const Figures k = figures(with);
+    const Figures f = figures(without);
+    std::printf("keystroke to display, %zu keys each (ratios to the keys without the copy):\n",
+                with.size());
+    std::printf("  copy kept:                median %6.2f ms (%.2f), mean %6.2f ms (%.2f), 95%% "
+                "%6.2f ms (%.2f), worst %.1f ms\n",
+                k.median, k.median / f.median, k.mean, k.mean / f.mean, k.p95, k.p95 / f.p95,
+                k.worst);
+    std::printf("  floor, no copy:           median %6.2f ms, mean %6.2f ms, 95%% %6.2f ms, "
+                "worst %.1f ms\n",
+                f.median, f.mean, f.p95, f.worst);
+}
+
+// What one reading of the page for the copy costs, from the change to the copy's end.
+double copyCost(DHTMLEdit* editor) {
+    bool copied = false;
+    auto c = QObject::connect(&editor->keeper(), &PageKeeper::copied, [&] { copied = true; });
+    editor->runScript("document.getElementById('p1').textContent += 'y'");
+    QElapsedTimer limit;
+    limit.start();
+    while (!copied && limit.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    QObject::disconnect(c);
+    return copied ? double(editor->keeper().lastReadMs()) : -1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -78,6 +142,13 @@ int main(int argc, char** argv) {
     measure(form, "window hidden");
     form->show();
     measure(form, "window shown");
+
+    keystrokes(form);
+    const double small = copyCost(editor);
+    const QString five = makeBenchPage(dir.path(), 5 * 1024 * 1024);
+    editor->LoadDocument(five);
+    const double large = copyCost(editor);
+    std::printf("the copy's own reading: 1 MB page %.0f ms, 5 MB page %.0f ms\n", small, large);
 
     editor->setDocumentHTML("<html><body></body></html>");
     delete form;

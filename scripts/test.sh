@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Builds Tessaly and runs every test, without a display.
+# Builds Tessaly and runs every test, without a display; then builds the same tests with
+# the address and undefined-behaviour sanitizers in a build folder of their own and runs
+# them again (TESSALY_SANITIZE=0 leaves that out). Arguments go to both ctest runs.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TESSALY_BUILD_DIR:-$here/build}"
 "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 180 "$@"
+(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 180 "$@")
+
+if [ "${TESSALY_SANITIZE:-1}" != 0 ]; then
+    sanitized="${TESSALY_SANITIZE_BUILD_DIR:-$build-sanitize}"
+    cmake -S "$here" -B "$sanitized" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$sanitized" --parallel "$(nproc)"
+    (cd "$sanitized" && ctest --output-on-failure --parallel "$(nproc)" --timeout 360 "$@")
+fi

@@ -1,6 +1,7 @@
 #include "core/MainForm.h"
 
 #include "core/AboutFrm.h"
+#include "core/CommandGate.h"
 #include "core/MainLayout.h"
 #include "core/Module1.h"
 #include "core/ShortcutBar.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScreen>
 
 // The window's start-up and closing, the View and Help menus and the shortcut bar's
@@ -42,6 +44,7 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     Help::InstallF1Handler();
     setProperty("HelpContextID", 0);
 
+    gate_ = new CommandGate(this);
     client_ = new QWidget(this);
     client_->setObjectName("MainFormClient");
     setCentralWidget(client_);
@@ -71,8 +74,15 @@ void MainForm::connectEditor() {
     connect(DHTMLEdit1, &DHTMLEdit::DocumentComplete, this, &MainForm::DHTMLEdit1_DocumentComplete);
     connect(DHTMLEdit1, &DHTMLEdit::DisplayChanged, this, &MainForm::DHTMLEdit1_DisplayChanged);
     connect(DHTMLEdit1, &DHTMLEdit::ShowContextMenu, this, &MainForm::DHTMLEdit1_ShowContextMenu);
-    connect(DHTMLEdit1, &DHTMLEdit::ContextMenuAction, this,
-            &MainForm::DHTMLEdit1_ContextMenuAction);
+    connect(DHTMLEdit1, &DHTMLEdit::ContextMenuAction, this, [this](int itemIndex) {
+        runCommand(
+            QString("ContextMenu_%1").arg(itemIndex),
+            [this, itemIndex] { DHTMLEdit1_ContextMenuAction(itemIndex); }, true);
+    });
+    // The caption names the page the surface holds, whatever changed it (a page that
+    // came back after the engine stopped, a load that another replaced).
+    connect(DHTMLEdit1, &DHTMLEdit::CurrentDocumentPathChanged, this,
+            [this] { skipErrors([&] { UpdateCaption(); }); });
     // The ticks show the surface's options, whoever set them.
     connect(DHTMLEdit1, &DHTMLEdit::ShowBordersChanged, ViewSub[0], &QAction::setChecked);
     connect(DHTMLEdit1, &DHTMLEdit::ShowDetailsChanged, ViewSub[1], &QAction::setChecked);
@@ -210,22 +220,54 @@ void MainForm::mnuAbout_Click() {
 
 // ---- closing ----------------------------------------------------------------------------
 
+bool MainForm::runCommand(const QString& key, const std::function<void()>& command, bool eachTime) {
+    return gate_->run(key, command,
+                      eachTime ? CommandGate::Repeat::EachTime : CommandGate::Repeat::Once);
+}
+
 void MainForm::FileExit_Click() {
     close();
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    // The close is a command too. One that comes while another command runs is not asked
+    // inside it: it comes back once that one has ended, with its question then. One that
+    // comes while the close itself asks or saves is that same close.
+    if (inQueryUnload_) {
+        event->ignore();
+        return;
+    }
+    if (gate_->busy() && gate_->running() != "close") {
+        event->ignore();
+        gate_->run("close", [this] { close(); });
+        return;
+    }
+    QPointer<MainForm> self(this);
     bool cancel = false;
-    Form_QueryUnload(cancel);
+    const auto query = [&] {
+        inQueryUnload_ = true;
+        Form_QueryUnload(cancel);
+        if (self)
+            inQueryUnload_ = false;
+    };
+    if (gate_->running() == "close")
+        query();
+    else
+        gate_->run("close", query);
+    if (!self)
+        return;
     if (cancel) {
         event->ignore();
         return;
     }
+    // Nothing that waited for the close makes sense once the window is gone.
+    gate_->stop();
     Form_Unload();
     event->accept();
 }
 
 void MainForm::Form_QueryUnload(bool& cancel) {
+    QPointer<MainForm> self(this);
     bool dirty = false;
     try {
         dirty = DHTMLEdit1->IsDirty();
@@ -233,11 +275,13 @@ void MainForm::Form_QueryUnload(bool& cancel) {
         // A surface that cannot answer may hold changes: ask.
         dirty = true;
     }
-    if (!dirty)
+    if (!self || !dirty)
         return;
     const int answer =
         MsgBox("The current document has changed.\r\n\r\nDo you want to save changes?",
                vb::vbYesNoCancel | vb::vbExclamation, QString(), this);
+    if (!self)
+        return;
     if (answer == vb::vbCancel) {
         cancel = true;
     } else if (answer == vb::vbYes) {
@@ -248,7 +292,7 @@ void MainForm::Form_QueryUnload(bool& cancel) {
             saved = false;
         }
         // A save that did not complete keeps the window and the page.
-        if (!saved)
+        if (self && !saved)
             cancel = true;
     }
 }
@@ -273,5 +317,5 @@ void MainForm::LoadShortcutBar() {
 }
 
 void MainForm::SSListBar1_ItemClick(const QString& key) {
-    ShortcutBar::ItemClick(this, SSListBar1, key);
+    runCommand("SSListBar1_" + key, [this, key] { ShortcutBar::ItemClick(this, SSListBar1, key); });
 }

@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
+class CommandGate;
 class DHTMLEdit;
 class ListBar;
 class QAction;
@@ -82,6 +84,14 @@ public:
     bool CanPosition = false;
     bool IsPositioned = false;
     bool InTable = false;
+
+    // Every menu item, toolbar button, shortcut-bar item and the close run through here:
+    // one at a time, a command that comes while another runs waits for it (see
+    // CommandGate). key names the operation (the same for its menu item and buttons);
+    // eachTime is for commands that do something each time they come (editing commands).
+    // Returns whether it ran now.
+    bool runCommand(const QString& key, const std::function<void()>& command,
+                    bool eachTime = false);
 
     // ---- start-up, layout and the shortcut bar -----------------------------------
     void SetShortcutBarVisible(bool show);
@@ -246,4 +256,6 @@ private:
     QRect givenTwips_;
     QRect givenPixels_;
     QString startupError_;
+    CommandGate* gate_ = nullptr;
+    bool inQueryUnload_ = false;
 };

@@ -13,6 +13,7 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <optional>
 
 // The page's life: New, Open, Save, Save As, Print, the question before a changed page
@@ -67,47 +68,77 @@ QString folderOf(const QString& path) {
 } // namespace
 
 void MainForm::FileNew_Click() {
+    QPointer<MainForm> self(this);
     int32_t answer = 2;
     try {
         answer = PromptSaveChanges();
     } catch (...) {
         return;
     }
-    if (answer == 2)
+    if (!self || answer == 2)
         return;
-    skipErrors([&] { DHTMLEdit1->NewDocument(); });
+    try {
+        DHTMLEdit1->NewDocument();
+    } catch (const PlatformError& e) {
+        // The engine stopped: the surface brings the page back as it was, save method
+        // and all, and says so.
+        if (e.Surface != SurfaceFailure::None)
+            return;
+    }
     PublishLocalMode.clear();
     skipErrors([&] { DHTMLEdit1->setDocumentHTML(NewPage, false); });
     skipErrors([&] { UpdateCaption(); });
 }
 
 void MainForm::FileOpen_Click() {
+    QPointer<MainForm> self(this);
     skipErrors([&] { DisableEditingControls(); });
+    if (!self)
+        return; // deleted by what ran while the controls were disabled
     int32_t answer = 2;
     try {
         answer = PromptSaveChanges();
     } catch (...) {
         answer = 2;
     }
+    if (!self)
+        return;
     if (answer != 2) {
         const QString savedMode = PublishLocalMode;
         PublishLocalMode.clear();
         std::optional<int32_t> failure;
+        bool engineStopped = false;
         try {
             DHTMLEdit1->LoadDocument(QString(), true);
         } catch (const PlatformError& e) {
+            if (e.Surface == SurfaceFailure::SurfaceClosed)
+                return;
             failure = e.Number;
+            engineStopped = e.Surface == SurfaceFailure::EngineStopped;
         } catch (...) {
             failure = ErrorCode::Unexpected;
         }
+        if (!self)
+            return;
         if (failure) {
-            skipErrors([&] {
-                MsgBox("Error occurred while loading document: " + LoadErrorReason(*failure) + ".",
-                       vb::vbCritical, QString(), this);
-            });
-            // A file that is no page was refused before the page was touched: the user
-            // goes on with it as it was.
-            if (*failure == ErrorCode::NotAWebPage)
+            QString message =
+                "Error occurred while loading document: " + LoadErrorReason(*failure) + ".";
+            // The engine stopped during the load (a page too large for it, say): the
+            // surface has brought back the page that was there, and one message tells both.
+            if (engineStopped) {
+                QString notice;
+                skipErrors([&] { notice = DHTMLEdit1->takeRestoreNotice(); });
+                if (!self)
+                    return;
+                if (!notice.isEmpty())
+                    message += "\r\n\r\n" + notice;
+            }
+            skipErrors([&] { MsgBox(message, vb::vbCritical, QString(), this); });
+            if (!self)
+                return;
+            // A file that is no page was refused before the page was touched, and a page
+            // that came back is the user's: the user goes on with it as it was.
+            if (*failure == ErrorCode::NotAWebPage || engineStopped)
                 PublishLocalMode = savedMode;
             else
                 skipErrors([&] { DHTMLEdit1->NewDocument(); });
@@ -136,6 +167,7 @@ void MainForm::mnuFilePrint_Click() {
 }
 
 int32_t MainForm::PromptSaveChanges() {
+    QPointer<MainForm> self(this);
     bool dirty = true;
     try {
         dirty = DHTMLEdit1->IsDirty();
@@ -143,12 +175,14 @@ int32_t MainForm::PromptSaveChanges() {
         // A surface that cannot answer may hold changes: ask.
         dirty = true;
     }
+    if (!self)
+        return 2;
     if (!dirty)
         return 0;
     const int answer =
         MsgBox("The current document has changed.\r\n\r\nDo you want to save changes?",
                vb::vbYesNoCancel | vb::vbExclamation, QString(), this);
-    if (answer == vb::vbCancel)
+    if (!self || answer == vb::vbCancel)
         return 2;
     if (answer == vb::vbNo)
         return 7;
@@ -156,12 +190,17 @@ int32_t MainForm::PromptSaveChanges() {
 }
 
 bool MainForm::SavePage(bool askForName) {
+    // The window may go while the save waits for its page (whoever holds it deletes
+    // it): from then on nothing of it is touched.
+    QPointer<MainForm> self(this);
     BusyPointer busy;
 
     // The save method; any failure before the file name is chosen is a save that did
     // not happen.
     try {
         DisableEditingControls();
+        if (!self)
+            return false; // deleted by what ran while the controls were disabled
         if (PublishLocalMode.isEmpty())
             PublishLocalMode = GetSetting(AppKey, "Misc", "PublishLocal", "");
         if (PublishLocalMode.isEmpty()) {
@@ -170,7 +209,7 @@ bool MainForm::SavePage(bool askForName) {
             frmPublishLocalPrompt prompt(this);
             prompt.exec();
             busy.resume();
-            if (PublishPromptCancelled)
+            if (!self || PublishPromptCancelled)
                 return false;
         } else if (PublishLocalMode != "Copy" && PublishLocalMode != "AbsolutePath") {
             PublishLocalMode = "Copy";
@@ -193,7 +232,7 @@ bool MainForm::SavePage(bool askForName) {
             chosen.clear();
         }
         busy.resume();
-        if (chosen.isEmpty() || file.PathAndFilename().isEmpty())
+        if (!self || chosen.isEmpty() || file.PathAndFilename().isEmpty())
             return false;
         path = file.PathAndFilename();
     } else {
@@ -216,8 +255,14 @@ bool MainForm::SavePage(bool askForName) {
         return false;
     };
 
+    auto surfaceClosed = [&] {
+        return !self || (failure && failure->Surface == SurfaceFailure::SurfaceClosed);
+    };
+
     QString html;
     const bool haveHtml = step([&] { html = DHTMLEdit1->DocumentHTML(); });
+    if (surfaceClosed())
+        return false;
     if (haveHtml && html.isEmpty()) {
         // Nothing to write: the page is not safe on disk, so the save did not happen.
         busy.pause();
@@ -252,6 +297,8 @@ bool MainForm::SavePage(bool askForName) {
     const bool written = haveHtml && step([&] { PageFile::WritePage(path, html, charset); });
     if (written)
         step([&] { DHTMLEdit1->ReloadDocument(path, charset); });
+    if (surfaceClosed())
+        return false;
     unsetCursor();
 
     bool saved = true;
@@ -259,16 +306,32 @@ bool MainForm::SavePage(bool askForName) {
         saved = false;
         busy.pause();
         const int32_t code = failure->Number;
-        skipErrors([&] {
-            MsgBox("Error occurred while saving document: " + QString::number(code) + " " +
-                       SaveErrorReason(code) + ".",
-                   vb::vbCritical, QString(), this);
-        });
+        QString message = "Error occurred while saving document: " + QString::number(code) + " " +
+                          SaveErrorReason(code) + ".";
+        // A page that could not be read was not written: the file keeps what it had and
+        // the editor keeps the page with its changes.
+        if (!haveHtml)
+            message += "\r\n\r\nYour Web page was not saved; the file on disk is unchanged.";
+        // When the engine stopped, the surface has brought the page back from its copy:
+        // one message tells both.
+        if (failure->Surface == SurfaceFailure::EngineStopped) {
+            QString notice;
+            skipErrors([&] { notice = DHTMLEdit1->takeRestoreNotice(); });
+            if (!self)
+                return false;
+            if (!notice.isEmpty())
+                message += (haveHtml ? "\r\n\r\n" : " ") + notice;
+        }
+        skipErrors([&] { MsgBox(message, vb::vbCritical, QString(), this); });
+        if (!self)
+            return false;
     } else if (!notCopied.isEmpty()) {
         busy.pause();
         skipErrors([&] {
             MsgBox(LinkedFiles::NotCopiedMessage(notCopied), vb::vbExclamation, QString(), this);
         });
+        if (!self)
+            return saved;
     }
     skipErrors([&] { ApplyBeginnerToolbar(); });
     skipErrors([&] { UpdateCaption(); });

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLayout>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -206,6 +207,37 @@ const QList<ButtonRow>& beginnerEditMenu() {
     return rows;
 }
 
+// The command a toolbar button runs, named as the menu item that runs the same (so that
+// the two are one command while it waits), and whether it does something each time.
+QString operationOf(const QString& key) {
+    static const QMap<QString, QString> same = {
+        {"Cut", "EditSub_3"},
+        {"Copy", "EditSub_4"},
+        {"Paste", "EditSub_5"},
+        {"Find", "EditSub_8"},
+        {"New", "FileNew"},
+        {"Open", "FileOpen"},
+        {"Save", "FileSave"},
+        {"Print", "mnuFilePrint"},
+        {"Page Properties", "mnuInsertPageProperties"},
+        {"Hyperlink", "mnuInsertHyperlink"},
+        {"Link", "mnuInsertHyperlink"},
+        {"Image", "mnuInsertImage"},
+        {"Sound", "mnuInsertSound"},
+        {"Email", "mnuInsertEmailLink"},
+        {"Line", "mnuInsertHorizLine"},
+        {"Table", "TableSub_0"},
+    };
+    return same.value(key, "Toolbar_" + key);
+}
+
+bool repeatsEachTime(const QString& key) {
+    static const QStringList once = {
+        "Find",  "New",   "Open",  "Save", "Print", "Page Properties", "Hyperlink", "Link",
+        "Image", "Sound", "Email", "Line", "Table", "Colors",          "Preview",   "Color"};
+    return !once.contains(key);
+}
+
 const ButtonRow* rowOf(const QList<ButtonRow>& rows, const QString& key) {
     for (const ButtonRow& row : rows)
         if (!key.isEmpty() && row.key == key)
@@ -240,12 +272,18 @@ QList<QAction*> addMenuRows(MainForm* form, QMenu* menu, const QString& name,
         if (!row.shortcut.isEmpty())
             a->setShortcut(QKeySequence(row.shortcut));
         a->setCheckable(row.checkable);
+        // Editing commands and ticks do something each time; a dialog opens once.
+        const bool eachTime = row.checkable || (row.command != 0 && row.command != DECMD_FINDTEXT &&
+                                                row.command != DECMD_INSERTTABLE);
         if (!a->isSeparator())
-            QObject::connect(a, &QAction::triggered, form, [form, a, i, handler, handlerTicks] {
-                if (handlerTicks && a->isCheckable())
-                    a->setChecked(!a->isChecked());
-                (form->*handler)(i);
-            });
+            QObject::connect(a, &QAction::triggered, form,
+                             [form, a, i, handler, handlerTicks, itemName, eachTime] {
+                                 if (handlerTicks && a->isCheckable())
+                                     a->setChecked(!a->isChecked());
+                                 form->runCommand(
+                                     itemName, [form, i, handler] { (form->*handler)(i); },
+                                     eachTime);
+                             });
         menu->addAction(a);
         items << a;
     }
@@ -258,7 +296,14 @@ QAction* addMenuItem(MainForm* form, QMenu* menu, const ItemRow& row) {
     if (!row.shortcut.isEmpty())
         a->setShortcut(QKeySequence(row.shortcut));
     const auto handler = row.handler;
-    QObject::connect(a, &QAction::triggered, form, [form, handler] { (form->*handler)(); });
+    const QString key = row.name;
+    // Exit only asks the window to close; the close waits its turn itself.
+    if (key == "FileExit")
+        QObject::connect(a, &QAction::triggered, form, [form, handler] { (form->*handler)(); });
+    else
+        QObject::connect(a, &QAction::triggered, form, [form, handler, key] {
+            form->runCommand(key, [form, handler] { (form->*handler)(); });
+        });
     return a;
 }
 
@@ -459,7 +504,11 @@ void MainForm::createToolbars() {
             a = Toolbar1->addAction(DialogParts::ProgramIcon(iconName(b.key)), b.key);
             a->setToolTip(b.tip);
             const QString key = b.key;
-            connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+            connect(a, &QAction::triggered, this, [this, key] {
+                runCommand(
+                    operationOf(key), [this, key] { Toolbar1_ButtonClick(key); },
+                    repeatsEachTime(key));
+            });
         }
         if (!b.key.isEmpty()) {
             a->setObjectName("Toolbar1_" + b.key);
@@ -470,8 +519,14 @@ void MainForm::createToolbars() {
     for (const QString& key : QStringList{"Bold", "Italic", "Underline", "Numbers", "Bullets",
                                           "LeftJustify", "Center", "RightJustify"})
         Toolbar1Buttons[key]->setCheckable(true);
-    connect(FontCombo, &QComboBox::activated, this, &MainForm::FontCombo_Click);
-    connect(FontSizeCombo, &QComboBox::activated, this, &MainForm::FontSizeCombo_Click);
+    connect(FontCombo, &QComboBox::activated, this, [this](int index) {
+        runCommand(
+            "FontCombo", [this, index] { FontCombo_Click(index); }, true);
+    });
+    connect(FontSizeCombo, &QComboBox::activated, this, [this](int index) {
+        runCommand(
+            "FontSizeCombo", [this, index] { FontSizeCombo_Click(index); }, true);
+    });
 
     // The standard toolbar.
     Toolbar2 = createToolbar(client_, "Toolbar2", StandardBarHeight);
@@ -484,7 +539,10 @@ void MainForm::createToolbars() {
         a->setObjectName("Toolbar2_" + b.key);
         a->setToolTip(b.tip);
         const QString key = b.key;
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar2_ButtonClick(key); });
+        connect(a, &QAction::triggered, this, [this, key] {
+            runCommand(
+                operationOf(key), [this, key] { Toolbar2_ButtonClick(key); }, repeatsEachTime(key));
+        });
         Toolbar2Buttons.insert(b.key, a);
     }
 
@@ -509,7 +567,10 @@ void MainForm::createToolbars() {
                 QAction* m = Toolbar3EditMenu->addAction(item.caption);
                 m->setObjectName("Toolbar3_Edit_" + item.key);
                 const QString k = item.key;
-                connect(m, &QAction::triggered, this, [this, k] { Toolbar3_ButtonMenuClick(k); });
+                connect(m, &QAction::triggered, this, [this, k] {
+                    runCommand(
+                        operationOf(k), [this, k] { Toolbar3_ButtonMenuClick(k); }, true);
+                });
             }
             a->setMenu(Toolbar3EditMenu);
             Toolbar3->addAction(a);
@@ -517,7 +578,11 @@ void MainForm::createToolbars() {
                 button->setPopupMode(QToolButton::InstantPopup);
         } else {
             Toolbar3->addAction(a);
-            connect(a, &QAction::triggered, this, [this, key] { Toolbar3_ButtonClick(key); });
+            connect(a, &QAction::triggered, this, [this, key] {
+                runCommand(
+                    operationOf(key), [this, key] { Toolbar3_ButtonClick(key); },
+                    repeatsEachTime(key));
+            });
         }
         Toolbar3Buttons.insert(b.key, a);
     }

@@ -104,12 +104,16 @@ bool Run(EffectDialog* dialog) {
 }
 
 void SpecialEffect(QWidget* owner, int index) {
+    // The closing messages belong to the window the effect went into: none once it has
+    // gone or closed meanwhile.
+    QPointer<QWidget> window(owner);
+    auto windowShown = [&window] { return window && window->isVisible(); };
     switch (index) {
     case 1: {
         // The message tells of a placeholder in the page: only when one went in.
         bool inserted = false;
         skipErrors([&] { inserted = Run(Load<frmDateTime>(owner)); });
-        if (inserted)
+        if (inserted && windowShown())
             skipErrors([&] { MsgBox(ClockMessage, vb::vbOKOnly, QString(), owner); });
         break;
     }
@@ -130,7 +134,7 @@ void SpecialEffect(QWidget* owner, int index) {
         });
         bool inserted = false;
         skipErrors([&] { inserted = dialog && Run(dialog); });
-        if (inserted)
+        if (inserted && windowShown())
             skipErrors([&] { MsgBox(MarqueeMessage, vb::vbOKOnly, QString(), owner); });
         break;
     }

@@ -1,6 +1,7 @@
 #include "platform/DHTMLEdit.h"
 
 #include "platform/EditorPage.h"
+#include "platform/PageKeeper.h"
 #include "platform/PageWait.h"
 #include "platform/PlatformError.h"
 
@@ -71,6 +72,10 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
             [](QWebEngineDownloadRequest* download) { download->cancel(); });
     page_ = new EditorPage(profile_, this);
     wait_ = new PageWait(page_, this);
+    // The copy is read when the surface is not itself waiting on the page: a save's
+    // reading of a large page and the copy's would hold two texts of it at once.
+    keeper_ = new PageKeeper(
+        page_, [this] { return wait_->depth() > 0 || loading_; }, this);
     connect(page_->bridge(), &EditorBridge::notified, this, &DHTMLEdit::post);
     connect(page_, &QWebEnginePage::loadStarted, this, [this] { startedSerial_ = loadSerial_; });
     connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
@@ -80,7 +85,17 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
         lastLoadOk_ = ok;
     });
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, &DHTMLEdit::renderProcessEnded);
+    connect(page_, &QWebEnginePage::loadProgress, this, [this] {
+        if (wait_)
+            wait_->noteProgress();
+    });
     connect(wait_, &PageWait::idle, this, [this] {
+        // A start after the render process's end waits for the calls that were waiting.
+        if (restartScheduled_)
+            QTimer::singleShot(0, this, [this] {
+                if (restartScheduled_ && wait_->depth() == 0)
+                    startAgain();
+            });
         if (!pending_.isEmpty() && !flushScheduled_) {
             flushScheduled_ = true;
             QTimer::singleShot(0, this, &DHTMLEdit::flushEvents);
@@ -124,6 +139,12 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
 }
 
 DHTMLEdit::~DHTMLEdit() {
+    // Calls still waiting on the page (further down the stack, whoever destroys the
+    // surface) end now with a failure, touching nothing of it.
+    delete wait_;
+    wait_ = nullptr;
+    delete keeper_;
+    keeper_ = nullptr;
     // The page must go before its profile, and its end is no render process ending.
     disconnect(page_, nullptr, this, nullptr);
     delete view_;
@@ -157,8 +178,10 @@ void DHTMLEdit::callEditorLater(const QString& name, const QVariantList& args) {
 }
 
 QVariant DHTMLEdit::callEditor(const QString& name, const QVariantList& args) {
-    const QString call = QString("(window.__tsly ? __tsly.call(%1, %2) : null)")
-                             .arg(jsonArguments({name}).mid(1).chopped(1), jsonArguments(args));
+    const QString call =
+        QString("(window.__tsly ? __tsly.call(%1, %2) : null)")
+            .arg(jsonArguments({name}).mid(1).chopped(1),
+                 jsonArguments(name == "receive" ? args : sendLargeArguments(args)));
     QVariant answer = runScript(call);
     if (!answer.isValid() || answer.isNull()) {
         // The page's world lost our script (a page that replaced its own window):
@@ -278,6 +301,11 @@ void DHTMLEdit::Refresh() {
 }
 
 void DHTMLEdit::post(const QString& event, const QVariantMap& data) {
+    // The user changed the page: the copy is read once the page is quiet.
+    if (event == "changed") {
+        keeper_->pageChanged();
+        return;
+    }
     // The state comes with the event and is there at once, for whoever asks.
     if (event == "display" && data.value("state").canConvert<QVariantMap>()) {
         const DisplayState state = DisplayState::fromPage(data.value("state").toMap());

@@ -4,14 +4,17 @@
 #include "platform/DisplayState.h"
 #include "platform/HtmlDocument.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <QUrl>
 #include <QVariant>
 #include <QWidget>
 #include <optional>
 
 class EditorPage;
+class PageKeeper;
 class PageWait;
 class QWebEngineView;
 class QWebEngineProfile;
@@ -20,9 +23,11 @@ class QWebEngineProfile;
 // while it is open; everything else reaches the page through these members. Members
 // that fail throw PlatformError (the callers decide whether to skip and go on). A
 // failure means the page did not change: members wait for the page's real answer
-// however long it takes, and fail only when the page's render process ended or the
-// page stopped answering. When the render process ends, the user is told and the
-// surface starts again on a blank page.
+// however long it takes, and fail only when the page's render process ended, the
+// page stopped answering or the surface was destroyed meanwhile (which ends every wait at
+// once). The surface keeps a copy of the page as of its latest change: when the render
+// process ends, it starts again on that copy, with the page's path, character set and
+// changed state, and tells the user; only a page with nothing to restore starts blank.
 class DHTMLEdit : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +37,8 @@ public:
     // Loads a page file; ("", true) asks for the file first (a cancelled question
     // changes nothing). Refuses, keeping the page it has, a file that is not a page
     // (binary content) and what editing would destroy: server-side script and framesets.
+    // A load that another load or New replaces before it is done leaves the page, its
+    // path and character set to that one.
     void LoadDocument(const QString& path, bool promptUser = false);
     // Loads the page file the program has just written from this page in charset (a
     // save's reload), as LoadDocument does: the page keeps that character set, whatever
@@ -56,7 +63,9 @@ public:
 
     HtmlDocument DOM();
 
-    // The whole page source: doctype and comments outside <html> included.
+    // The whole page source: doctype and comments outside <html> included. It crosses
+    // from the page in pieces of bounded size, so a page of any size the engine can
+    // show can be read.
     QString DocumentHTML();
     // Replaces the page with html; its path stays. markDirty says whether the page
     // counts as changed afterwards. The page takes the HTML before anything else
@@ -67,6 +76,7 @@ public:
     void ApplyDocumentHTML(const QString& html);
 
     bool IsDirty();
+    // The file the page shown belongs to ("" for a page without one).
     QString CurrentDocumentPath() const { return path_; }
     // The character set the page is written in: the meta charset of the HTML last
     // written, else that of the file last loaded, else UTF-8.
@@ -81,6 +91,15 @@ public:
     bool UseDivOnCarriageReturn() const { return useDiv_; }
     void setUseDivOnCarriageReturn(bool on);
     bool Busy() const { return busy_; }
+
+    // After a failure of the render process's end: starts the page again now if it has
+    // not yet, and gives the sentence that tells the user what came back; the surface
+    // then does not tell it itself. "" when the render process did not end.
+    QString takeRestoreNotice();
+    // The copy of the page the surface keeps for a render process's end.
+    const PageKeeper& keeper() const { return *keeper_; }
+    // Off, the surface keeps no copy of the user's changes (to measure what it costs).
+    void setKeepingCopy(bool on);
 
     // The state of the selection the page sent with its last DisplayChanged.
     const DisplayState& displayState() const { return display_; }
@@ -112,25 +131,39 @@ signals:
     void ShowBordersChanged(bool on);
     void ShowDetailsChanged(bool on);
     void SnapToGridChanged(bool on);
+    // CurrentDocumentPath changed (a load, New, or a page that came back without one).
+    void CurrentDocumentPathChanged(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The page's life (DHTMLEditLoad.cpp): loads, writes and a render process's end.
+    // The page's life (DHTMLEditLoad.cpp): loads and writes.
     void startLoad(const QUrl& url, const QString& html = {});
     bool waitForLoad();
-    void loadBlank();
+    void loadBlank(const QUrl& url = {});
+    // Loads a checked page file; false when another load or New replaced it first.
+    bool loadFile(const QString& path);
     // The blank page, with no path, in UTF-8, ready for editing.
     void startBlank();
+    void setPath(const QString& path);
     // Attaches the editing script to the page just loaded; the page's character set.
     QString afterLoad();
     QVariantMap viewOptions() const;
     void writePending();
     // The page's character set once html is written into it.
     void noteCharsetOf(const QString& html);
+
+    // A render process's end (DHTMLEditRestart.cpp): the page starts again on its copy.
     void renderProcessEnded();
-    void startAgainBlank();
+    void startAgain();
+    bool restoreCopy();
+    void tellRestart(const QString& notice);
+
+    // Text to and from the page in pieces (DHTMLEditText.cpp). An argument of a call
+    // larger than a piece goes ahead of the call, piece by piece.
+    QString readText();
+    QVariantList sendLargeArguments(const QVariantList& args);
 
     // Commands the surface runs natively instead of in the editing script.
     bool nativeCommand(int commandId, int option, const QVariant& argument, QVariant& result);
@@ -156,6 +189,7 @@ private:
     EditorPage* page_ = nullptr;
     QWebEngineView* view_ = nullptr;
     PageWait* wait_ = nullptr;
+    PageKeeper* keeper_ = nullptr;
 
     QString path_;
     QString charset_ = QStringLiteral("UTF-8");
@@ -170,6 +204,14 @@ private:
     bool loading_ = false;
     bool lastLoadOk_ = false;
     bool restartScheduled_ = false;
+    // Restarts since the page last lived a while on its own: a page that ends its render
+    // process again and again is given up, not restored for ever.
+    int restarts_ = 0;
+    QElapsedTimer sinceRestart_;
+    QString restoreNotice_;
+    QString lostNotice_; // where a page that could not come back is kept
+    bool noticeClaimed_ = false;
+    int sentTexts_ = 0;
     int loadSerial_ = 0;
     int startedSerial_ = -1;
     bool flushScheduled_ = false;

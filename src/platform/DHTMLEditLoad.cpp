@@ -2,7 +2,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/EditorPage.h"
-#include "platform/MsgBox.h"
+#include "platform/PageKeeper.h"
 #include "platform/PageWait.h"
 #include "platform/PlatformError.h"
 
@@ -13,8 +13,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-// The page's life in the surface: loading a file or the blank page, writing HTML into
-// the page, and starting again when the page's render process ends.
+// The page's life in the surface: loading a file or the blank page, and writing HTML
+// into the page.
 
 namespace {
 
@@ -114,15 +114,17 @@ void DHTMLEdit::startLoad(const QUrl& url, const QString& html) {
         page_->setHtml(html, url);
 }
 
-void DHTMLEdit::loadBlank() {
-    startLoad(programFolderUrl(), BlankPage);
+void DHTMLEdit::loadBlank(const QUrl& url) {
+    startLoad(url.isEmpty() ? programFolderUrl() : url, BlankPage);
 }
 
 bool DHTMLEdit::waitForLoad() {
     if (loading_) {
         try {
-            wait_->until([this] { return !loading_; });
-        } catch (const PlatformError&) {
+            wait_->until([this] { return !loading_; }, PageWait::Signs::WorkOnly);
+        } catch (const PlatformError& e) {
+            if (e.Surface == SurfaceFailure::SurfaceClosed)
+                throw; // nothing of the surface is left to tidy
             loading_ = false;
             lastLoadOk_ = false;
             page_->allowNavigation = false;
@@ -164,30 +166,56 @@ void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
     }
     const QFileInfo info(QDir::fromNativeSeparators(path));
     checkPageFile(info);
+    loadFile(info.absoluteFilePath());
+}
 
+bool DHTMLEdit::loadFile(const QString& path) {
     // HTML written into the page and not yet shown is replaced by the load anyway.
     pendingWrite_.reset();
     busy_ = true;
-    startLoad(QUrl::fromLocalFile(info.absoluteFilePath()));
+    startLoad(QUrl::fromLocalFile(path));
+    // A load or New started while this one waits (from a timer, say) replaces it: the
+    // page shown is theirs, and so are its path and character set.
+    const int serial = loadSerial_;
     bool ok = false;
     try {
         ok = waitForLoad();
-    } catch (const PlatformError&) {
-        busy_ = false;
+    } catch (const PlatformError& e) {
+        if (e.Surface != SurfaceFailure::SurfaceClosed)
+            busy_ = false;
         throw;
     }
     busy_ = false;
+    if (serial != loadSerial_)
+        return false;
     if (!ok) {
-        // Whatever the engine left must not pass for the page: start blank again.
+        // A render process that ends fails the load too, maybe before it is known to have
+        // ended: a cheap call tells, failing as the end does (the page then comes back
+        // from its copy). Otherwise whatever the engine left must not pass for the page:
+        // start blank again.
+        wait_->runScript(QStringLiteral("0"));
         startBlank();
         throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
     }
-    path_ = info.absoluteFilePath();
+    // The page shown is the file's from here on, whatever its attaching does.
+    setPath(path);
     loadedCharset_.clear();
     charset_ = QStringLiteral("UTF-8");
-    loadedCharset_ = afterLoad();
+    keeper_->keepFile();
+    const QString charset = afterLoad();
+    if (serial != loadSerial_)
+        return false;
+    loadedCharset_ = charset;
     if (!loadedCharset_.isEmpty())
         charset_ = loadedCharset_;
+    return true;
+}
+
+void DHTMLEdit::setPath(const QString& path) {
+    if (path == path_)
+        return;
+    path_ = path;
+    emit CurrentDocumentPathChanged(path_);
 }
 
 void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
@@ -199,10 +227,15 @@ void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
         if (loading_)
             waitForLoad();
         place = wait_->runScript("window.__tsly && __tsly.place ? __tsly.place() : null");
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
+        if (e.Surface == SurfaceFailure::SurfaceClosed)
+            throw;
         place = QVariant();
     }
-    LoadDocument(path);
+    const QFileInfo info(QDir::fromNativeSeparators(path));
+    checkPageFile(info);
+    if (!loadFile(info.absoluteFilePath()))
+        return; // another page took the surface meanwhile: its set is its own
     if (!charset.isEmpty()) {
         // The engine guesses a set for a file that declares none (a Western one for a
         // page of plain ASCII); the file holds the set it was written in.
@@ -222,15 +255,19 @@ void DHTMLEdit::NewDocument() {
 
 void DHTMLEdit::startBlank() {
     loadBlank();
+    const int serial = loadSerial_;
     waitForLoad();
-    path_.clear();
+    if (serial != loadSerial_)
+        return; // a load that started meanwhile has the surface
+    setPath(QString());
     loadedCharset_.clear();
     charset_ = QStringLiteral("UTF-8");
+    keeper_->forget();
     afterLoad();
 }
 
 QString DHTMLEdit::DocumentHTML() {
-    return callEditor("html").toString();
+    return readText();
 }
 
 void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
@@ -242,6 +279,7 @@ void DHTMLEdit::setDocumentHTML(const QString& html, bool markDirty) {
     const bool scheduled = pendingWrite_.has_value();
     pendingWrite_ = PendingWrite{html, markDirty};
     noteCharsetOf(html);
+    keeper_->keepHtml(html, markDirty);
     if (!scheduled)
         QTimer::singleShot(0, this, [this] { skipErrors([this] { writePending(); }); });
 }
@@ -260,6 +298,7 @@ void DHTMLEdit::ApplyDocumentHTML(const QString& html) {
     writePending();
     const QVariantMap attached = callEditor("write", {html, viewOptions(), true, true}).toMap();
     noteCharsetOf(html);
+    keeper_->keepHtml(html, true);
     display_ = DisplayState::fromPage(attached.value("display").toMap());
     watchFocusProxy();
     post("complete");
@@ -275,33 +314,4 @@ void DHTMLEdit::writePending() {
     display_ = DisplayState::fromPage(attached.value("display").toMap());
     watchFocusProxy();
     post("complete");
-}
-
-void DHTMLEdit::renderProcessEnded() {
-    // Every waiting call ends with an error now; the page starts again once they have.
-    wait_->renderProcessEnded();
-    pendingWrite_.reset();
-    loading_ = false;
-    lastLoadOk_ = false;
-    if (!restartScheduled_) {
-        restartScheduled_ = true;
-        QTimer::singleShot(0, this, &DHTMLEdit::startAgainBlank);
-    }
-}
-
-void DHTMLEdit::startAgainBlank() {
-    restartScheduled_ = false;
-    if (wait_->renderProcessGone()) {
-        path_.clear();
-        loadedCharset_.clear();
-        charset_ = QStringLiteral("UTF-8");
-        skipErrors([this] {
-            loadBlank();
-            waitForLoad();
-            afterLoad();
-        });
-    }
-    MsgBox("The editor could no longer show your Web page and has closed it. Changes made "
-           "since it was last saved are lost.",
-           vb::vbCritical, QString(), window());
 }

@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 int MsgBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
     if (!parent)
         parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                    : QApplication::activeWindow();
-    QMessageBox box(parent);
+    // On the heap: a parent destroyed while the box is up takes the box with it.
+    QPointer<QMessageBox> owned = new QMessageBox(parent);
+    QMessageBox& box = *owned;
     box.setObjectName("MsgBox");
     box.setWindowTitle(title.isEmpty() ? AppTitle : title);
     box.setText(prompt);
@@ -42,7 +45,9 @@ int MsgBox(const QString& prompt, int style, const QString& title, QWidget* pare
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
-    switch (box.exec()) {
+    const int answer = box.exec();
+    delete owned.data();
+    switch (answer) {
     case QMessageBox::Yes:
         return vb::vbYes;
     case QMessageBox::No:

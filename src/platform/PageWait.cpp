@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -52,6 +53,7 @@ struct Answer {
 
 struct PageWait::Frame {
     quint64 order = 0; // the script's place among what was sent; 0 when not a script
+    Signs signs = Signs::AnswersAndWork;
     bool lost = false;
     QElapsedTimer lostSince;
     std::shared_ptr<Answer> answer;
@@ -59,12 +61,14 @@ struct PageWait::Frame {
 
 PageWait::PageWait(QWebEnginePage* page, QObject* parent)
     : QObject(parent), page_(page), watch_(new QTimer(this)), silenceLimitMs_(SilenceLimitMs) {
-    sinceSign_.start();
+    sinceWork_.start();
+    sinceAnswer_.start();
     watch_->setInterval(WatchMs);
     connect(watch_, &QTimer::timeout, this, &PageWait::watch);
 }
 
 PageWait::~PageWait() {
+    *destroyed_ = true;
     if (busyCursor_)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -84,21 +88,23 @@ QVariant PageWait::runScript(const QString& script) {
     });
     const End how = wait(frame, [&frame] { return frame.answer->done; });
     if (how != End::Done)
-        fail(how);
+        fail(how); // touches nothing of this object: it may be gone
     // The engine may hand back an empty value for a render process that ended meanwhile.
     if (gone_ && !frame.answer->value.isValid())
         fail(End::Gone);
     return frame.answer->value;
 }
 
-void PageWait::until(const std::function<bool()>& done) {
+void PageWait::until(const std::function<bool()>& done, Signs signs) {
     Frame frame;
+    frame.signs = signs;
     const End how = wait(frame, done);
     if (how != End::Done)
         fail(how);
 }
 
 PageWait::End PageWait::wait(Frame& frame, const std::function<bool()>& done) {
+    const std::shared_ptr<const bool> destroyed = destroyed_;
     if (silent_ && renderProcessWorked())
         silent_ = false;
     frames_.append(&frame);
@@ -123,6 +129,10 @@ PageWait::End PageWait::wait(Frame& frame, const std::function<bool()>& done) {
         }
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
                                         QEventLoop::ExcludeUserInputEvents);
+        // Whatever ran meanwhile may have destroyed this object, and with it what done()
+        // looks at: leave at once, touching nothing.
+        if (*destroyed)
+            return End::Closed;
     }
     frames_.removeOne(&frame);
     end();
@@ -132,7 +142,8 @@ PageWait::End PageWait::wait(Frame& frame, const std::function<bool()>& done) {
 void PageWait::begin() {
     if (depth_++ > 0)
         return;
-    sinceSign_.restart();
+    sinceWork_.restart();
+    sinceAnswer_.restart();
     waiting_.start();
     watch_->start();
 }
@@ -154,8 +165,11 @@ void PageWait::watch() {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
     if (renderProcessWorked())
-        sinceSign_.restart();
+        sinceWork_.restart();
+    bool answersCount = false;
     for (Frame* frame : std::as_const(frames_)) {
+        if (frame->signs == Signs::AnswersAndWork)
+            answersCount = true;
         if (frame->order == 0 || frame->answer->done || probeAnswered_ <= frame->order)
             continue;
         if (!frame->lostSince.isValid())
@@ -165,7 +179,9 @@ void PageWait::watch() {
     }
     if (probeSent_ == 0)
         sendProbe();
-    if (sinceSign_.elapsed() >= silenceLimitMs_)
+    const qint64 quiet =
+        answersCount ? qMin(sinceWork_.elapsed(), sinceAnswer_.elapsed()) : sinceWork_.elapsed();
+    if (quiet >= silenceLimitMs_)
         silent_ = true;
 }
 
@@ -175,15 +191,21 @@ void PageWait::sendProbe() {
     const quint64 order = ++sent_;
     probeSent_ = order;
     QPointer<PageWait> self(this);
-    page_->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
-                         [self, order](const QVariant&) {
-                             if (!self || self->probeSent_ != order)
-                                 return;
-                             self->probeSent_ = 0;
-                             self->probeAnswered_ = order;
-                             self->silent_ = false;
-                             self->sinceSign_.restart();
-                         });
+    page_->runJavaScript(
+        QStringLiteral("0"), QWebEngineScript::ApplicationWorld, [self, order](const QVariant&) {
+            if (!self || self->probeSent_ != order)
+                return;
+            self->probeSent_ = 0;
+            self->probeAnswered_ = order;
+            self->sinceAnswer_.restart();
+            // The answer is a sign of life, except to loads alone.
+            const bool loadsOnly =
+                !self->frames_.isEmpty() &&
+                std::all_of(self->frames_.cbegin(), self->frames_.cend(),
+                            [](const Frame* f) { return f->signs == Signs::WorkOnly; });
+            if (!loadsOnly)
+                self->silent_ = false;
+        });
 }
 
 bool PageWait::renderProcessWorked() {
@@ -191,6 +213,10 @@ bool PageWait::renderProcessWorked() {
     const bool worked = ticks >= 0 && cpuTicks_ >= 0 && ticks != cpuTicks_;
     cpuTicks_ = ticks;
     return worked;
+}
+
+void PageWait::noteProgress() {
+    sinceWork_.restart();
 }
 
 void PageWait::renderProcessEnded() {
@@ -202,13 +228,18 @@ void PageWait::pageRenewed() {
     silent_ = false;
     probeSent_ = 0;
     cpuTicks_ = -1;
-    sinceSign_.restart();
+    sinceWork_.restart();
+    sinceAnswer_.restart();
 }
 
-void PageWait::fail(End how) const {
+void PageWait::fail(End how) {
     switch (how) {
     case End::Gone:
-        throw PlatformError(ErrorCode::Unexpected, "The editing surface stopped working");
+        throw PlatformError(ErrorCode::Unexpected, "The editing surface stopped working",
+                            SurfaceFailure::EngineStopped);
+    case End::Closed:
+        throw PlatformError(ErrorCode::Unexpected, "The editing surface was closed",
+                            SurfaceFailure::SurfaceClosed);
     case End::Silent:
         throw PlatformError(ErrorCode::Timeout, "The page stopped answering");
     case End::Lost:

@@ -6,16 +6,25 @@
 #include <source_location>
 #include <stdexcept>
 
+// Why a call to the editing surface failed, where its caller must tell the cases apart:
+// the page's render process ended (the surface starts again on its copy of the page and
+// tells the user itself), or the surface was destroyed while the call waited (nothing of
+// it, nor of the window it was in, may be touched any more).
+enum class SurfaceFailure { None, EngineStopped, SurfaceClosed };
+
 // A failure reported by the platform layer: an error number in the codes the rest of
 // the program reports ("Error occurred while saving document: 70 Access denied.") and
 // a description. Handlers that "skip and go on" catch it at the statement.
 class PlatformError : public std::runtime_error {
 public:
-    PlatformError(int32_t number, const QString& description)
-        : std::runtime_error(description.toStdString()), Number(number), Description(description) {}
+    PlatformError(int32_t number, const QString& description,
+                  SurfaceFailure surface = SurfaceFailure::None)
+        : std::runtime_error(description.toStdString()), Number(number), Description(description),
+          Surface(surface) {}
 
     int32_t Number;
     QString Description;
+    SurfaceFailure Surface;
 };
 
 namespace ErrorCode {

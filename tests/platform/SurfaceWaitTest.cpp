@@ -1,9 +1,15 @@
 // The surface's waits are honest: a call fails only when the page cannot answer (its
-// render process ended, or it stopped answering), a slow change is done when it is done,
-// and the display's state comes with the page's own event.
+// render process ended, or it stopped answering, or the surface itself was destroyed), a
+// slow change is done when it is done, and the display's state comes with the page's own
+// event. A page whose render process ends comes back from the surface's copy; a load that
+// another replaces leaves the page to that one; a page of any size is read whole.
+#include "platform/PageKeeper.h"
 #include "support/SurfaceFixture.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -38,33 +44,101 @@ QString failureOf(const std::function<void()>& call) {
 
 } // namespace
 
-TEST_F(Surface, ARenderProcessThatEndsFailsTheWaitingCallAndTheEditorStartsAgainBlank) {
-    const QString path = file("page.html", "<html><body><p id=\"p\">Mine</p></body></html>");
+TEST_F(Surface, ARenderProcessThatEndsFailsTheWaitingCallAndThePageComesBackFromItsCopy) {
+    const QString path = file("page.html", "<html><head><meta charset=\"windows-1252\"></head>"
+                                           "<body><p id=\"p\">Mine</p></body></html>");
     editor.LoadDocument(path);
+    caretAtEnd(&editor, "#p");
+    typeText(&editor, " UNSAVEDWORK");
+    ASSERT_TRUE(waitUntil([&] { return editor.keeper().isCurrent(); }))
+        << "the copy never took the typed text";
+    const QRegularExpression restored(
+        "^The editor stopped working and has restored your Web page as it was at "
+        "\\d\\d:\\d\\d:\\d\\d; check the last changes before you save\\.$");
+
+    // Killed while a call waits, and again at once after it came back: each time the
+    // call fails, the user is told once, and the page is back as it was, changed.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "first end" : "second end in a row");
+        const qint64 pid = renderProcess(editor);
+        ASSERT_GT(pid, 0);
+        QString told;
+        answerMessageBox(QMessageBox::Ok, &told);
+        QTimer::singleShot(300, [pid] { ::kill(pid_t(pid), SIGKILL); });
+        QVariant answer;
+        EXPECT_TEXT(failureOf([&] { answer = editor.runScript(BusyMinute); }),
+                    "The editing surface stopped working");
+        EXPECT_FALSE(answer.isValid()) << "the call did not wait for the script to end";
+        ASSERT_TRUE(waitUntil([&] { return !told.isEmpty(); })) << "nobody was told";
+        EXPECT_TRUE(restored.match(told).hasMatch()) << qPrintable(told);
+        EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">Mine UNSAVEDWORK</p>");
+        EXPECT_TEXT(editor.CurrentDocumentPath(), path);
+        EXPECT_TEXT(editor.CharacterSet(), "windows-1252");
+        EXPECT_TRUE(editor.IsDirty());
+    }
+    // It goes on as before.
+    caretAtEnd(&editor, "#p");
+    editor.DOM().selection().createRange().pasteHTML("<b>c</b>");
+    EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">Mine UNSAVEDWORK<b>c</b></p>");
+
+    // Only a page with nothing to restore starts blank.
+    editor.NewDocument();
     const qint64 pid = renderProcess(editor);
-    ASSERT_GT(pid, 0);
     QString told;
     answerMessageBox(QMessageBox::Ok, &told);
-    QTimer::singleShot(300, [pid] { ::kill(pid_t(pid), SIGKILL); });
-
-    QVariant answer;
-    const QString failure = failureOf([&] { answer = editor.runScript(BusyMinute); });
-    EXPECT_TEXT(failure, "The editing surface stopped working");
-    EXPECT_FALSE(answer.isValid()) << "the call did not wait for the script to end";
-
-    // The user is told, and the editor goes on with a blank page.
+    ::kill(pid_t(pid), SIGKILL);
     ASSERT_TRUE(waitUntil([&] { return !told.isEmpty(); })) << "nobody was told";
     EXPECT_TEXT(told, "The editor could no longer show your Web page and has closed it. "
                       "Changes made since it was last saved are lost.");
     EXPECT_TEXT(editor.CurrentDocumentPath(), "");
     EXPECT_TEXT(bodyHTML(&editor), "");
     EXPECT_FALSE(editor.IsDirty());
-    page("<p id=\"p\">ab</p>");
-    caretAtEnd(&editor, "#p");
-    editor.DOM().selection().createRange().pasteHTML("<b>c</b>");
-    EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">ab<b>c</b></p>");
     editor.LoadDocument(path);
     EXPECT_TEXT(bodyHTML(&editor), "<p id=\"p\">Mine</p>");
+}
+
+TEST_F(Surface, ALoadThatAnotherLoadOrNewOvertakesLeavesThePageAndItsPathToThatOne) {
+    const QString large = writeLargePage(dir.filePath("large.html"), 5 * 1024 * 1024);
+    const QString small = file("small.html", "<html><head><meta charset=\"windows-1252\"></head>"
+                                             "<body><p>Small</p></body></html>");
+    // Each comes from the event loop while the large page's load waits.
+    QTimer::singleShot(0, &editor, [&] { editor.NewDocument(); });
+    EXPECT_TEXT(failureOf([&] { editor.LoadDocument(large); }), "");
+    EXPECT_TEXT(editor.CurrentDocumentPath(), "");
+    EXPECT_TEXT(bodyHTML(&editor), "");
+
+    QTimer::singleShot(0, &editor, [&] { editor.LoadDocument(small); });
+    EXPECT_TEXT(failureOf([&] { editor.LoadDocument(large); }), "");
+    EXPECT_TEXT(editor.CurrentDocumentPath(), small);
+    EXPECT_TEXT(editor.CharacterSet(), "windows-1252");
+    EXPECT_TEXT(bodyHTML(&editor), "<p>Small</p>");
+}
+
+TEST(SurfaceClosed, DestroyingTheSurfaceEndsEveryWaitAtOnce) {
+    QTemporaryDir dir;
+    const QString large = writeLargePage(dir.filePath("large.html"), 5 * 1024 * 1024);
+    // Destroyed while a load waits, while the page's text is read, and while a script
+    // runs on: each call fails at once, and nothing of the surface is touched after.
+    const QList<QPair<QString, std::function<void(DHTMLEdit*)>>> calls = {
+        {"a load", [&](DHTMLEdit* e) { e->LoadDocument(large); }},
+        {"DocumentHTML", [](DHTMLEdit* e) { e->DocumentHTML(); }},
+        {"a long script", [](DHTMLEdit* e) { e->runScript(BusyMinute); }},
+    };
+    for (const auto& [what, call] : calls) {
+        SCOPED_TRACE(qPrintable(what));
+        auto* editor = new DHTMLEdit;
+        editor->show();
+        if (what == "DocumentHTML")
+            editor->LoadDocument(large);
+        QPointer<DHTMLEdit> alive(editor);
+        QTimer::singleShot(0, [alive] { delete alive.data(); });
+        QElapsedTimer took;
+        took.start();
+        EXPECT_TEXT(failureOf([&] { call(editor); }), "The editing surface was closed");
+        EXPECT_LT(took.elapsed(), 20000) << "the wait went on after the surface had gone";
+        EXPECT_TRUE(alive.isNull());
+        pump(100);
+    }
 }
 
 TEST_F(Surface, APageThatStopsAnsweringFailsTheCallThatWaitsOnIt) {
@@ -209,4 +283,40 @@ TEST_F(Surface, TheDisplayStateTheEventBringsIsWhatTheQueriesAnswer) {
         EXPECT_TEXT(sent.selectionType, asked.selectionType);
         EXPECT_EQ(sent.inTable, asked.inTable);
     }
+}
+
+TEST_F(Surface, LargePageOfAHundredMegabytesIsReadWholeInPieces) {
+    // Paragraphs of 10 kB, so that the engine holds the page in under 3 GB (in paragraphs
+    // of 1 kB its render process runs out of memory before 90 MB); a
+    // character outside the basic plane in each, so that pieces end next to halves of one
+    // (in an attribute: shown, the engine looks for a face for it in every paragraph).
+    const QString path = dir.filePath("hundred.html");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<html><head><meta charset=\"utf-8\"></head><body>\n");
+        const QByteArray text = QByteArray("Lorem ipsum dolor sit amet ").repeated(400);
+        for (int n = 0; f.size() < 100 * 1024 * 1024; ++n)
+            f.write("<p title=\"\xF0\x9F\x98\x80\">" + QByteArray::number(n) + " " + text +
+                    "</p>\n");
+        f.write("<p id=\"last\">The end</p>\n</body></html>\n");
+    }
+    editor.LoadDocument(path);
+    const QString html = editor.DocumentHTML();
+    // What the page holds, told by the page itself: its length and a sum of its text.
+    const QVariantMap page =
+        editor
+            .runScript(
+                "(function(){ const t = __tsly.html(); let sum = 0;"
+                " for (let i = 0; i < t.length; i++) sum = (sum * 31 + t.charCodeAt(i)) >>> 0;"
+                " return { length: t.length, sum: sum }; })()")
+            .toMap();
+    quint32 sum = 0;
+    for (const QChar c : html)
+        sum = sum * 31 + c.unicode();
+    EXPECT_GT(html.size(), 100'000'000);
+    EXPECT_EQ(html.size(), page.value("length").toLongLong());
+    EXPECT_EQ(sum, page.value("sum").toUInt()) << "the text that came differs from the page's";
+    EXPECT_TRUE(html.endsWith("<p id=\"last\">The end</p>\n\n</body></html>"))
+        << qPrintable(html.right(80));
 }

@@ -141,6 +141,21 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
         f.write(bytes);
 }
 
+QString writeLargePage(const QString& path, qint64 bytes) {
+    QByteArray page = "<html><head><title>Large</title></head><body>\n";
+    page.reserve(bytes + 1024);
+    for (int n = 0; page.size() < bytes; ++n) {
+        const QByteArray i = QByteArray::number(n);
+        page += "<h2>Section " + i + "</h2>\n<p>Lorem <b>ipsum</b> dolor sit amet, <a href=\"p" +
+                i +
+                ".html\">consectetur</a> adipiscing elit.</p>\n<table border=1><tr><td>a</td>"
+                "<td>b</td></tr></table>\n<ul><li>one</li><li>two</li></ul>\n";
+    }
+    page += "<p id=\"last\">The end</p>\n</body></html>\n";
+    writeBytes(path, page);
+    return path;
+}
+
 void writeText(const QString& path, const QString& text) {
     writeBytes(path, text.toUtf8());
 }

@@ -57,6 +57,9 @@ QString readText(const QString& path);
 QByteArray readBytes(const QString& path);
 void writeText(const QString& path, const QString& text);
 void writeBytes(const QString& path, const QByteArray& bytes);
+// Writes a page of about bytes bytes (sections of headings, paragraphs, tables and lists)
+// whose last paragraph is <p id="last">The end</p>; returns path.
+QString writeLargePage(const QString& path, qint64 bytes);
 
 // The editing surface.
 // Runs a script in the page; the surface's display state follows what it did.

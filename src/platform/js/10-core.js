@@ -14,7 +14,6 @@
 
   const T = {
     bridge: null,
-    dirty: false,
     control: null,          // the element of a "Control" selection
     options: { borders: false, details: false, snap: false, div: true },
     commands: {},           // id -> { status(), exec(option, argument) }
@@ -24,6 +23,29 @@
     session: Math.random().toString(36).slice(2),
   };
   window.__tsly = T;
+
+  // ---- the changed flag and the host's copy of the page -------------------------
+  // The host keeps a copy of the page as of its latest change, read when the page is
+  // quiet. Every change sets the changed flag, so the flag tells the host: once, until
+  // the host next reads the page (or the page is replaced), however many changes come.
+  let dirty = false;
+  let changeSent = false;
+  Object.defineProperty(T, 'dirty', {
+    enumerable: true,
+    get: function () { return dirty; },
+    set: function (on) {
+      dirty = !!on;
+      if (dirty && !changeSent) {
+        changeSent = true;
+        T.notify('changed');
+      }
+    },
+  });
+  // The flag as a write or a load leaves it: no change of the user's.
+  function setDirtyQuietly(on) {
+    dirty = !!on;
+    changeSent = false;
+  }
 
   // ---- events to the host ------------------------------------------------------
 
@@ -171,7 +193,7 @@
     T.attachHooks.forEach(function (hook) { hook(listen); });
     if (!keepUndo) {
       if (T.undo) T.undo.reset();
-      T.dirty = false;
+      setDirtyQuietly(false);
     }
     T.displayChanged();
     // The host has the display's state at once, before the first event brings it.
@@ -300,9 +322,69 @@
     document.write(html);
     document.close();
     const attached = T.attach(options);
-    T.dirty = !!dirty;
+    setDirtyQuietly(dirty);
     return attached;
   };
+
+  // The page's text crosses to the host in pieces of bounded size: a large page in one
+  // answer would run the render process out of memory. textBegin makes the text once
+  // and keeps it until textEnd, so that every piece comes from the same text.
+  const texts = new Map();
+  let textSerial = 0;
+  // At most this many texts wait for their reader: one that failed never ends its own.
+  const KEPT_TEXTS = 3;
+  T.textBegin = function () {
+    const id = ++textSerial;
+    const text = T.html();
+    texts.set(id, text);
+    for (const old of texts.keys()) {
+      if (texts.size <= KEPT_TEXTS) break;
+      texts.delete(old);
+    }
+    return { id: id, length: text.length };
+  };
+  // A piece never ends between the two halves of a character outside the basic plane:
+  // the host would get a broken character. The host goes on from where it ends.
+  T.textPiece = function (id, from, count) {
+    const text = texts.get(id);
+    if (text === undefined) throw new Error('The page text ' + id + ' is gone');
+    let end = Math.min(text.length, from + count);
+    if (end < text.length && end > from) {
+      const last = text.charCodeAt(end - 1);
+      if (last >= 0xD800 && last <= 0xDBFF) end--;
+    }
+    return text.substring(from, end);
+  };
+  T.textEnd = function (id) {
+    texts.delete(id);
+    return true;
+  };
+  // The host's copy: the page's text and its changed flag, as of now.
+  T.copyBegin = function () {
+    if (T.undo) T.undo.flush();
+    changeSent = false;
+    const begun = T.textBegin();
+    begun.dirty = dirty;
+    return begun;
+  };
+
+  // Text from the host arrives the same way, piece by piece; a call's argument
+  // { $received: id } stands for the text received under id.
+  const received = new Map();
+  T.receive = function (id, piece) {
+    if (!received.has(id)) received.set(id, []);
+    received.get(id).push(String(piece));
+    return true;
+  };
+  function resolveReceived(arg) {
+    if (arg && typeof arg === 'object' && typeof arg.$received === 'number') {
+      const pieces = received.get(arg.$received);
+      received.delete(arg.$received);
+      if (!pieces) throw new Error('The text ' + arg.$received + ' did not arrive');
+      return pieces.join('');
+    }
+    return arg;
+  }
 
   T.isDirty = function () {
     if (T.undo) T.undo.flush();
@@ -545,7 +627,7 @@
     try {
       const fn = T[name];
       if (typeof fn !== 'function') throw new Error('No editor function ' + name);
-      const v = fn.apply(T, args || []);
+      const v = fn.apply(T, (args || []).map(resolveReceived));
       return { ok: true, value: v === undefined ? null : v };
     } catch (e) {
       return { ok: false, error: String(e && e.message ? e.message : e) };
