@@ -29,6 +29,9 @@ Preview::Preview(QWidget* parent) : QDialog(parent) {
     cmdPrevious->setObjectName("cmdPrevious");
     cmdInsert = new QPushButton("&Insert into Web page", this);
     cmdInsert->setObjectName("cmdInsert");
+    // Enter inserts, as OK does elsewhere; going back takes a click or its access key.
+    cmdInsert->setDefault(true);
+    cmdPrevious->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrevious);
@@ -39,6 +42,9 @@ Preview::Preview(QWidget* parent) : QDialog(parent) {
     main->addWidget(WebBrowser1, 1);
     main->addLayout(buttons);
 
+    setTabOrder(cmdInsert, cmdPrevious);
+    setTabOrder(cmdPrevious, WebBrowser1);
+    cmdInsert->setFocus();
     connect(cmdInsert, &QPushButton::clicked, this, &Preview::cmdInsert_Click);
     connect(cmdPrevious, &QPushButton::clicked, this, &Preview::cmdPrevious_Click);
 

@@ -61,6 +61,7 @@ protected:
 
 frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
     setObjectName("frmMailTo");
+    setWindowTitle("E-mail Link");
     setProperty("HelpContextID", 4);
 
     const DialogParts::HeadingBand band =
