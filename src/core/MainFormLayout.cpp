@@ -296,7 +296,9 @@ void MainForm::ApplyBeginnerToolbar() {
     if (beginner) {
         Toolbar3->setVisible(true);
         Toolbar2->setVisible(false);
-        surfaceTop_ = MainLayout::BeginnerSurfaceTop;
+        // The surface starts below the toolbars, however tall a larger text makes them.
+        surfaceTop_ = qMax(MainLayout::BeginnerSurfaceTop,
+                           Twips::fromPixels(Toolbar3->height() + Toolbar1->height()));
         ViewSub[5]->setChecked(true);
         for (int button = 16; button <= 20; ++button) {
             Toolbar1Index[button - 1]->setVisible(true);
@@ -305,7 +307,8 @@ void MainForm::ApplyBeginnerToolbar() {
     } else {
         Toolbar2->setVisible(true);
         Toolbar3->setVisible(false);
-        surfaceTop_ = MainLayout::StandardSurfaceTop;
+        surfaceTop_ = qMax(MainLayout::StandardSurfaceTop,
+                           Twips::fromPixels(Toolbar2->height() + Toolbar1->height()));
         ViewSub[5]->setChecked(false);
         for (int button = 15; button <= 20; ++button)
             Toolbar1Index[button - 1]->setVisible(false);

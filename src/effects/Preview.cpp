@@ -1,5 +1,6 @@
 #include "effects/Preview.h"
 
+#include "core/FormFit.h"
 #include "core/Module1.h"
 #include "effects/EffectMarkup.h"
 #include "effects/PreviewFile.h"
@@ -22,7 +23,7 @@ constexpr int BandHeight = 855;
 Preview::Preview(QWidget* parent) : QDialog(parent) {
     setObjectName("Preview");
     setWindowTitle("Special Effect Previewer");
-    resize(Twips::toPixels(FormWidth), Twips::toPixels(FormHeight));
+    FormFit::KeepFitted(this, Twips::toPixels(QSize(FormWidth, FormHeight)), true);
 
     WebBrowser1 = new WebBrowser(this);
     cmdPrevious = new QPushButton("<< &Edit special effect", this);
