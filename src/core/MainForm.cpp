@@ -151,10 +151,15 @@ void MainForm::Form_Load(const QStringList& arguments) {
         const QString path = QFileInfo(page).absoluteFilePath();
         try {
             DHTMLEdit1->LoadDocument(path);
+            if (const qsizetype count = DHTMLEdit1->UnreadableCharacters(); count > 0) {
+                startupError_ = UnreadableCharactersMessage(count, DHTMLEdit1->CharacterSet());
+                startupErrorIcon_ = vb::vbExclamation;
+            }
         } catch (const PlatformError& e) {
             // Told once the window is up, not over an empty screen.
             startupError_ =
                 "Error occurred while loading document: " + LoadErrorReason(e.Number) + ".";
+            startupErrorIcon_ = vb::vbCritical;
             skipErrors([&] { DHTMLEdit1->setDocumentHTML(StartPage, false); });
         }
         // The caption names the page's file, as after Open: the browser preview and Save
@@ -170,7 +175,7 @@ void MainForm::reportStartupError() {
         return;
     const QString text = startupError_;
     startupError_.clear();
-    skipErrors([&] { MsgBox(text, vb::vbCritical, QString(), this); });
+    skipErrors([&] { MsgBox(text, startupErrorIcon_, QString(), this); });
 }
 // ---- View and Help ---------------------------------------------------------------------
 

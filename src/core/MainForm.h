@@ -176,9 +176,11 @@ private:
     void Form_QueryUnload(bool& cancel);
     void Form_Unload();
     void SSListBar1_ItemClick(const QString& key);
-    // A page named on the command line that could not open is reported once the
-    // window is shown.
+    // A page named on the command line that could not open, or that opened with
+    // characters it could not read, is reported once the window is shown.
     void reportStartupError();
+    // Open's word on characters of the page just loaded that could not be read.
+    void tellUnreadableCharacters();
 
     // Layout (MainFormLayout.cpp).
     void Form_Resize();
@@ -251,4 +253,6 @@ private:
     QRect givenPixels_;
     bool framedOnce_ = false; // the frame has been awaited since the first show
     QString startupError_;
+    // The message box icon of startupError_ (a warning for unreadable characters).
+    int startupErrorIcon_ = 0;
 };
