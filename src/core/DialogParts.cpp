@@ -65,6 +65,21 @@ void SizeHeadingBand(const HeadingBand& band, int formWidthTwips) {
     band.lblSubHeading->resize(width - Twips::toPixels(600), band.lblSubHeading->height());
 }
 
+QLabel* Label(QWidget* parent, const QString& text, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* TextBox(QWidget* parent, const QString& name, const QString& tip) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    if (!tip.isEmpty())
+        box->setToolTip(tip);
+    return box;
+}
+
 void SetFormSize(QWidget* form, int widthTwips, int heightTwips) {
     FormFit::KeepFitted(form, Twips::toPixels(QSize(widthTwips, heightTwips)));
 }

@@ -35,6 +35,11 @@ HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& hea
 // Fits the band to a new form width.
 void SizeHeadingBand(const HeadingBand& band, int formWidthTwips);
 
+// A label of a form, under its object name when one is given.
+QLabel* Label(QWidget* parent, const QString& text, const QString& name = QString());
+// A text box of a form under its object name, with its tool tip when one is given.
+QLineEdit* TextBox(QWidget* parent, const QString& name, const QString& tip = QString());
+
 // Gives a form its size in twips.
 void SetFormSize(QWidget* form, int widthTwips, int heightTwips);
 

@@ -23,11 +23,6 @@ constexpr int FormWidth = 6315;
 constexpr int FormHeight = 6300;
 constexpr int BandHeight = 855;
 
-QLineEdit* textBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
 } // namespace
 
 frmIframe::frmIframe(QWidget* parent) : EffectDialog(parent) {
@@ -78,9 +73,9 @@ QWidget* frmIframe::createRequiredFrame() {
     source->addWidget(cmdBrowse);
     source->addWidget(cmdFavorites);
 
-    Text1 = textBox("Text1", frame);
-    Text2 = textBox("Text2", frame);
-    Text6 = textBox("Text6", frame);
+    Text1 = DialogParts::TextBox(frame, "Text1");
+    Text2 = DialogParts::TextBox(frame, "Text2");
+    Text6 = DialogParts::TextBox(frame, "Text6");
 
     grid->addWidget(new QLabel("Source URL:", frame), 0, 0);
     grid->addLayout(source, 0, 1, 1, 2);
@@ -106,8 +101,8 @@ QWidget* frmIframe::createLayoutFrame() {
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setEditText("None");
-    Text4 = textBox("Text4", frame);
-    Text3 = textBox("Text3", frame);
+    Text4 = DialogParts::TextBox(frame, "Text4");
+    Text3 = DialogParts::TextBox(frame, "Text3");
     // The boxes stand right of their captions.
     Check2 = new QCheckBox("Frame Border:", frame);
     Check2->setObjectName("Check2");
