@@ -111,14 +111,14 @@ QToolButton* HelpButton(QWidget* form, const QString& name, const QString& tip) 
 }
 
 FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& cancelName,
-                           const QString& helpName) {
+                           const QString& helpName, const QString& helpTip) {
     FootButtons foot;
     foot.ok = new QPushButton("&OK", form);
     foot.ok->setObjectName(okName);
     foot.ok->setDefault(true);
     foot.cancel = new QPushButton("&Cancel", form);
     foot.cancel->setObjectName(cancelName);
-    foot.help = HelpButton(form, helpName);
+    foot.help = HelpButton(form, helpName, helpTip);
     foot.row = new QHBoxLayout;
     foot.row->addWidget(foot.help);
     foot.row->addStretch();

@@ -65,7 +65,8 @@ struct FootButtons {
     QHBoxLayout* row = nullptr;
 };
 FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& cancelName,
-                           const QString& helpName = QStringLiteral("Command8"));
+                           const QString& helpName = QStringLiteral("Command8"),
+                           const QString& helpTip = QStringLiteral("Click here for help..."));
 
 // The up-down spinner of a text box: its arrows step the number in buddy by one
 // within min..max; what is typed into buddy is not limited by it, but an arrow takes a

@@ -30,24 +30,18 @@ frmIframe::frmIframe(QWidget* parent) : EffectDialog(parent) {
     setWindowTitle("Inline Frame");
     setProperty("HelpContextID", 34);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdHelp);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    const DialogParts::FootButtons foot =
+        DialogParts::AddFootButtons(this, "cmdOK", "cmdCancel", "cmdHelp");
+    cmdOK = foot.ok;
+    cmdCancel = foot.cancel;
+    cmdHelp = foot.help;
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->addWidget(createRequiredFrame());
     main->addWidget(createLayoutFrame());
     main->addStretch();
-    main->addLayout(buttons);
+    main->addLayout(foot.row);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmIframe::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmIframe::cmdCancel_Click);

@@ -82,14 +82,16 @@ frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     borderGrid->addWidget(lblStyle, 3, 0);
     borderGrid->addWidget(cboBorderStyle, 3, 1, 1, 2);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setAutoDefault(false); // Enter makes a new line in the text
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
     // The box has no topic of its own: its help button opens the contents.
-    cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
+    const DialogParts::FootButtons foot =
+        DialogParts::AddFootButtons(this, "cmdOK", "cmdCancel", "cmdHelp");
+    cmdOK = foot.ok;
+    cmdCancel = foot.cancel;
+    cmdHelp = foot.help;
+    // Enter makes a new line in the text.
+    cmdOK->setDefault(false);
+    cmdOK->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
 
     auto* side = new QVBoxLayout;
     side->addWidget(colors);
@@ -100,15 +102,10 @@ frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     textColumn->addWidget(txtText);
     middle->addLayout(textColumn, 1);
     middle->addLayout(side);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdHelp);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->addLayout(middle);
-    main->addLayout(buttons);
+    main->addLayout(foot.row);
 
     connect(chkBorder, &QCheckBox::clicked, this, &frmTextBox::chkBorder_Click);
     connect(lblBGColor, &ClickLabel::clicked, this, &frmTextBox::lblBGColor_Click);
