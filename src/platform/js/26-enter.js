@@ -229,6 +229,8 @@
 
   function lineBreak() { document.execCommand('insertLineBreak'); }
 
+  function isFormatted(el) { return el.tagName === 'PRE' || el.tagName === 'LISTING'; }
+
   // Enter in Formatted text: a line end, or out of the block from an empty last line.
   function enterInFormatted(pre, r) {
     const before = textAround(pre, r.startContainer, r.startOffset, false);
@@ -258,8 +260,10 @@
     let r = T.range();
     if (!r || T.selectedElement()) return false;
     if (!r.collapsed) {
-      const touches = splitChain(r.startContainer).concat(splitChain(r.endContainer)).some(isWhole);
-      if (!touches) return false;
+      // The selection goes first, as the engine's Enter would take it, when what is left
+      // is a place of ours.
+      const around = splitChain(r.startContainer).concat(splitChain(r.endContainer));
+      if (!around.some(function (el) { return isWhole(el) || isFormatted(el); })) return false;
       document.execCommand('delete');
       r = collapsedRange();
       if (!r) return true;
@@ -277,7 +281,7 @@
       return true;
     }
     const block = chain[chain.length - 1];
-    if (block && (block.tagName === 'PRE' || block.tagName === 'LISTING')) {
+    if (block && isFormatted(block)) {
       enterInFormatted(block, r);
       return true;
     }
