@@ -89,12 +89,13 @@ void MainForm::FileOpen_Click() {
     } catch (...) {
         answer = 2;
     }
+    bool loaded = false;
     if (answer != 2) {
         const QString savedMode = PublishLocalMode;
         PublishLocalMode.clear();
         std::optional<int32_t> failure;
         try {
-            DHTMLEdit1->LoadDocument(QString(), true);
+            loaded = DHTMLEdit1->LoadDocument(QString(), true);
         } catch (const PlatformError& e) {
             failure = e.Number;
         } catch (...) {
@@ -115,6 +116,16 @@ void MainForm::FileOpen_Click() {
     }
     skipErrors([&] { UpdateCaption(); });
     skipErrors([&] { ApplyBeginnerToolbar(); });
+    // Told once the page is up, so that the user sees what it is about.
+    if (loaded)
+        skipErrors([&] { tellUnreadableCharacters(); });
+}
+
+void MainForm::tellUnreadableCharacters() {
+    const qsizetype count = DHTMLEdit1->UnreadableCharacters();
+    if (count > 0)
+        MsgBox(UnreadableCharactersMessage(count, DHTMLEdit1->CharacterSet()), vb::vbExclamation,
+               QString(), this);
 }
 
 void MainForm::FileSave_Click() {

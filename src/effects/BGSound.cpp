@@ -24,7 +24,7 @@ constexpr int BandHeight = 855;
 
 BGSound::BGSound(QWidget* parent) : EffectDialog(parent) {
     setObjectName("BGSound");
-    setWindowTitle(QString());
+    setWindowTitle("Background Sound");
     setProperty("HelpContextID", 28);
 
     Text1 = new QLineEdit(this);

@@ -49,7 +49,7 @@ QWidget* withSpinner(QLineEdit* box, QSpinBox* spinner, QWidget* parent) {
 
 Marquee::Marquee(QWidget* parent) : EffectDialog(parent) {
     setObjectName("Marquee");
-    setWindowTitle(QString());
+    setWindowTitle("Marquee");
     setProperty("HelpContextID", 26);
 
     Text1 = textBox("Text1", "This is the text that will appear in the scrolling marquee", this);

@@ -65,7 +65,7 @@ QString shortestSize(float size) {
 
 frmDateTime::frmDateTime(QWidget* parent) : EffectDialog(parent) {
     setObjectName("frmDateTime");
-    setWindowTitle(QString());
+    setWindowTitle("Digital Clock");
     setProperty("HelpContextID", HelpTopic);
     DialogParts::SetFormSize(this, FormWidth, FormHeight);
 

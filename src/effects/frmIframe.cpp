@@ -32,7 +32,7 @@ QLineEdit* textBox(const QString& name, QWidget* parent) {
 
 frmIframe::frmIframe(QWidget* parent) : EffectDialog(parent) {
     setObjectName("frmIframe");
-    setWindowTitle(QString());
+    setWindowTitle("Inline Frame");
     setProperty("HelpContextID", 34);
 
     cmdOK = new QPushButton("&OK", this);

@@ -60,7 +60,7 @@ const QString InvisibleBordersQuestion = QStringLiteral(
 
 InsertTableDlg::InsertTableDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("InsertTableDlg");
-    setWindowTitle(QString());
+    setWindowTitle("Insert Table");
 
     auto* frame = new QGroupBox("Attributes", this);
     frame->setObjectName("Frame1");

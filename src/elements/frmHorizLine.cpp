@@ -33,7 +33,7 @@ QLabel* label(const QString& text, const QString& name, QWidget* parent) {
 
 frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     setObjectName("frmHorizLine");
-    setWindowTitle(QString());
+    setWindowTitle("Horizontal Line");
     setProperty("HelpContextID", 9);
     DialogParts::SetFormSize(this, FormWidth, FormHeight);
 

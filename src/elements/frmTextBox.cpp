@@ -48,7 +48,7 @@ ClickLabel* colorLabel(const QString& name, QWidget* parent) {
 
 frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     setObjectName("frmTextBox");
-    setWindowTitle(QString());
+    setWindowTitle("Text Box");
 
     txtText = new QPlainTextEdit(this);
     txtText->setObjectName("txtText");

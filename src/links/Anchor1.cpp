@@ -25,6 +25,7 @@ QRect twips(int left, int top, int width, int height) {
 
 Anchor1::Anchor1(QWidget* parent) : QDialog(parent) {
     setObjectName("Anchor1");
+    setWindowTitle("Bookmark");
     setProperty("HelpContextID", 3);
 
     const DialogParts::HeadingBand band =

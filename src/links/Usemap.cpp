@@ -2,6 +2,7 @@
 
 #include "core/CFile.h"
 #include "core/DialogParts.h"
+#include "core/FormFit.h"
 #include "core/Module1.h"
 #include "links/HotspotPicture.h"
 #include "links/ImageMap.h"
@@ -101,6 +102,22 @@ Usemap::Usemap(QWidget* parent) : QDialog(parent) {
 
     connectHandlers();
     Form_Load();
+    fitToTexts();
+}
+
+void Usemap::fitToTexts() {
+    // In a larger text the column and the first page grow to their captions, and the
+    // window with them.
+    const QSize column = FormFit::FitControls(Picture3);
+    columnPx_ = qMax(px(ColumnWidth), column.width());
+    page2LeftPx_ = px(Page2Left) + columnPx_ - px(ColumnWidth);
+    const int bandGrowth = FormFit::FitBand(Picture2[0], width());
+    const QSize page = FormFit::FitControls(Picture2[0]);
+    const QSize least = QSize(page.width(), qMax(page.height(), column.height()) + bandGrowth +
+                                                StatusBar1->sizeHint().height());
+    Picture2[1]->move(page2LeftPx_, 0);
+    resize(size().expandedTo(least));
+    Form_Resize();
 }
 
 void Usemap::createPage1() {
@@ -254,7 +271,7 @@ void Usemap::Form_Load() {
         Picture2[0]->raise();
         Picture2[1]->setFrameShape(QFrame::Box);
         Picture2[1]->setLineWidth(1);
-        Picture2[1]->move(px(Page2Left), 0);
+        Picture2[1]->move(page2LeftPx_, 0);
         Picture2[1]->hide();
         Picture5->setFrameShape(QFrame::NoFrame);
     });
@@ -351,14 +368,14 @@ void Usemap::Form_Resize() {
     const int windowTwips = width() * Twips::PerPixel;
     for (QFrame* page : Picture2)
         page->resize(width(), clientHeight);
-    Picture2[1]->resize(px(windowTwips - Page2Left - Page2RightMargin), clientHeight);
+    Picture2[1]->resize(width() - page2LeftPx_ - px(Page2RightMargin), clientHeight);
     Label7->resize(Picture2[1]->width(), Label7->height());
     DialogParts::SizeHeadingBand({lblHeadingBkg, lblHeading, lblHeadingText}, windowTwips);
     const int border = Picture2[1]->frameWidth();
     Picture1Scroll->setGeometry(px(PictureLeft), px(PictureTop),
                                 qMax(0, Picture2[1]->width() - px(PictureLeft) - border),
                                 qMax(0, clientHeight - px(PictureTop) - border));
-    Picture3->setGeometry(0, 0, px(ColumnWidth), clientHeight);
+    Picture3->setGeometry(0, 0, columnPx_, clientHeight);
     Picture3_Resize();
 }
 

@@ -56,11 +56,26 @@ protected:
         }
     }
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+public:
+    // The caption wraps: the box grows downwards, never wider.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect indicator =
+            style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        const QRect text = fontMetrics().boundingRect(
+            QRect(0, 0, qMax(1, width - indicator.right() - 6), 100000),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, this->text());
+        return qMax(indicator.height(), text.height());
+    }
 };
 } // namespace
 
 frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
     setObjectName("frmMailTo");
+    setWindowTitle("E-mail Link");
     setProperty("HelpContextID", 4);
 
     const DialogParts::HeadingBand band =

@@ -30,9 +30,11 @@ public:
     ~DHTMLEdit() override;
 
     // Loads a page file; ("", true) asks for the file first (a cancelled question
-    // changes nothing). Refuses, keeping the page it has, a file that is not a page
-    // (binary content) and what editing would destroy: server-side script and framesets.
-    void LoadDocument(const QString& path, bool promptUser = false);
+    // changes nothing and gives false). Refuses, keeping the page it has, a file that is
+    // not a page (binary content) and what editing would destroy: server-side script and
+    // framesets in the page's markup. Text in UTF-16 without a byte-order mark, which
+    // the engine cannot read, is read here.
+    bool LoadDocument(const QString& path, bool promptUser = false);
     // Loads the page file the program has just written from this page in charset (a
     // save's reload), as LoadDocument does: the page keeps that character set, whatever
     // the engine guesses for a file that does not declare one, and the user's place (the
@@ -71,6 +73,10 @@ public:
     // The character set the page is written in: the meta charset of the HTML last
     // written, else that of the file last loaded, else UTF-8.
     QString CharacterSet() const { return charset_; }
+    // How many characters of the file last loaded could not be read in its character
+    // set: the page shows each as the replacement character U+FFFD, and a save writes it
+    // so. 0 for a page not loaded from a file.
+    qsizetype UnreadableCharacters() const { return unreadable_; }
 
     bool ShowBorders() const { return showBorders_; }
     void setShowBorders(bool on);
@@ -160,6 +166,7 @@ private:
     QString path_;
     QString charset_ = QStringLiteral("UTF-8");
     QString loadedCharset_;
+    qsizetype unreadable_ = 0;
     std::optional<PendingWrite> pendingWrite_;
     DisplayState display_;
     bool showBorders_ = false;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <cstdint>
+#include <source_location>
 #include <stdexcept>
 
 // A failure reported by the platform layer: an error number in the codes the rest of
@@ -31,11 +33,23 @@ constexpr int32_t NotSupported = static_cast<int32_t>(0x80040100u);
 constexpr int32_t Timeout = static_cast<int32_t>(0x800705B4u);
 } // namespace ErrorCode
 
-// Runs one statement of a handler that skips failures: whatever it throws is dropped
-// and the handler goes on with its next statement.
-template <class F> void skipErrors(F&& statement) noexcept {
+// Failures that a handler skipped on purpose. Off by default; on, each skip writes where
+// it happened and what was thrown, so a fault inside a skipped statement is not mistaken
+// for "nothing happened" (the tests switch it on).
+Q_DECLARE_LOGGING_CATEGORY(lcSkipped)
+
+// Writes the exception being handled to lcSkipped, as thrown at where. Call it only
+// inside a catch block.
+void traceSkipped(const std::source_location& where) noexcept;
+
+// Runs one statement of a handler that skips failures: whatever it throws is dropped,
+// leaving its trace, and the handler goes on with its next statement.
+template <class F>
+void skipErrors(F&& statement,
+                std::source_location where = std::source_location::current()) noexcept {
     try {
         statement();
     } catch (...) {
+        traceSkipped(where);
     }
 }

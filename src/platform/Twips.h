@@ -21,6 +21,10 @@ inline QRect toPixels(const QRect& twips) {
     return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
             toPixels(twips.height())};
 }
+inline QRect fromPixels(const QRect& pixels) {
+    return {fromPixels(pixels.x()), fromPixels(pixels.y()), fromPixels(pixels.width()),
+            fromPixels(pixels.height())};
+}
 inline QSize toPixels(const QSize& twips) {
     return {toPixels(twips.width()), toPixels(twips.height())};
 }

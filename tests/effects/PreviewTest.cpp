@@ -81,7 +81,11 @@ TEST_F(Handover, InsertPutsTheEffectInOnceAndOneUndoTakesItAllOut) {
                       EffectMarkup::BuildPreviewPage("", Module1::PendingSnippet).toUtf8());
             EXPECT_EQ(previewText(p, "marquee"), "Go");
             TestSupport::acceptMessageBox(&box);
-            click(p, "cmdInsert");
+            // Enter takes the default button, "&Insert into Web page".
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_EQ(focus->window(), p);
+            QTest::keyClick(focus, Qt::Key_Return);
         });
         click(d, "Command1");
     });

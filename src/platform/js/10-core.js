@@ -288,17 +288,65 @@
 
   T.html = function () {
     const parts = [];
+    let afterRoot = false;
     document.childNodes.forEach(function (n) {
-      if (n.nodeType === Node.DOCUMENT_TYPE_NODE) parts.push(doctypeText(n));
-      else if (n.nodeType === Node.COMMENT_NODE) parts.push('<!--' + n.data + '-->');
-      else if (n.nodeType === Node.ELEMENT_NODE) parts.push(n.outerHTML);
+      let part = null;
+      if (n.nodeType === Node.DOCUMENT_TYPE_NODE) part = doctypeText(n);
+      else if (n.nodeType === Node.COMMENT_NODE) part = '<!--' + n.data + '-->';
+      else if (n.nodeType === Node.ELEMENT_NODE) part = n.outerHTML;
+      if (part === null) return;
+      // Each part before <html> on a line of its own (the parser drops those line ends);
+      // none after it, where the parser would put a line end into the body, one more at
+      // every save.
+      if (parts.length && !afterRoot) parts.push('\n');
+      parts.push(part);
+      if (n.nodeType === Node.ELEMENT_NODE) afterRoot = true;
     });
-    return parts.join('\n');
+    return parts.join('');
   };
 
-  // Replaces the page with html. An undoable write (the source view's edit) is one
-  // step of the undo stack, which it keeps; any other starts the stack afresh.
-  T.write = function (html, options, dirty, undoable) {
+  // The last node inside n, as deep as it goes (n itself when it has no children).
+  function deepestLast(n) {
+    while (n.lastChild) n = n.lastChild;
+    return n;
+  }
+
+  // The page's source has count comments after "</html>". The engine's parser keeps the
+  // first of them there only when it follows the tag at once: from the first blank on,
+  // it puts them at the end of the body (or of the element still open in it). They go
+  // back after <html>, where a save writes them.
+  T.placeCommentsAfterHtml = function (count) {
+    const root = document.documentElement;
+    if (!root || !count) return 0;
+    let outside = 0;
+    for (let n = root.nextSibling; n; n = n.nextSibling) {
+      if (n.nodeType === Node.COMMENT_NODE) outside++;
+    }
+    // Back from the page's last node: comments and blanks; an element passed on the way
+    // up holds them (up), any other node ends the search.
+    const moving = [];
+    let n = deepestLast(root), up = false;
+    while (n && n !== root && moving.length < count - outside) {
+      if (!up) {
+        if (n.nodeType === Node.COMMENT_NODE) moving.unshift(n);
+        else if (n.nodeType !== Node.TEXT_NODE || /\S/.test(n.data)) break;
+      }
+      if (n.previousSibling) {
+        n = deepestLast(n.previousSibling);
+        up = false;
+      } else {
+        n = n.parentNode;
+        up = true;
+      }
+    }
+    moving.forEach(function (c) { document.appendChild(c); });
+    return moving.length;
+  };
+
+  // Replaces the page with html, which has commentsAfterHtml comments after "</html>".
+  // An undoable write (the source view's edit) is one step of the undo stack, which it
+  // keeps; any other starts the stack afresh.
+  T.write = function (html, options, dirty, undoable, commentsAfterHtml) {
     if (undoable && T.undo) {
       // The user goes on where they were, as far as the new page has the same shape.
       const place = T.place ? T.place() : null;
@@ -306,6 +354,7 @@
         document.open();
         document.write(html);
         document.close();
+        T.placeCommentsAfterHtml(commentsAfterHtml);
         return T.attach(options, true);
       });
       if (place) T.restorePlace(place);
@@ -315,6 +364,7 @@
     document.open();
     document.write(html);
     document.close();
+    T.placeCommentsAfterHtml(commentsAfterHtml);
     const attached = T.attach(options);
     T.dirty = !!dirty;
     return attached;
