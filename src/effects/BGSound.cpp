@@ -100,10 +100,7 @@ void BGSound::cmdOK_Click() {
         Text1->setFocus();
         return;
     }
-    skipErrors([&] { Module1::PendingSnippet = EffectMarkup::BuildBackgroundSound(choices()); });
-    Module1::PendingBodyStart.clear();
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, EffectMarkup::BuildBackgroundSound(choices()), QString());
 }
 
 void BGSound::cmdCancel_Click() {

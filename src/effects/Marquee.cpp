@@ -207,10 +207,7 @@ void Marquee::Command1_Click() {
         Text1->setFocus();
         return;
     }
-    skipErrors([&] { Module1::PendingSnippet = EffectMarkup::BuildMarquee(choices()); });
-    Module1::PendingBodyStart.clear();
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, EffectMarkup::BuildMarquee(choices()), QString());
 }
 
 void Marquee::Command2_Click() {

@@ -323,12 +323,11 @@ void frmDateTime::ChangePage(int16_t& intPageNumIN) {
         return;
     }
     if (page == 5) {
-        CreateCode();
+        const ClockScript::ClockCode code = CreateCode();
         // The wizard stands on its last page again, for the way back from the preview.
         PageNumber = 4;
         --StepNumber;
-        Module1::PreviewSource = Code;
-        handOver();
+        handOver(Code, code.markup, code.script);
     }
 }
 
@@ -353,10 +352,8 @@ ClockScript::ClockChoices frmDateTime::Choices() const {
     return c;
 }
 
-void frmDateTime::CreateCode() {
-    const ClockScript::ClockCode code = ClockScript::CreateCode(Choices());
-    Module1::PendingBodyStart = code.script;
-    Module1::PendingSnippet = code.markup;
+ClockScript::ClockCode frmDateTime::CreateCode() const {
+    return ClockScript::CreateCode(Choices());
 }
 
 void frmDateTime::pickColor(ClickLabel* label, QString& field) {

@@ -182,10 +182,7 @@ void frmIframe::cmdOK_Click() {
         Text1->setFocus();
         return;
     }
-    skipErrors([&] { Module1::PendingSnippet = EffectMarkup::BuildIframe(choices()); });
-    Module1::PendingBodyStart.clear();
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, EffectMarkup::BuildIframe(choices()), QString());
 }
 
 void frmIframe::cmdCancel_Click() {

@@ -26,12 +26,7 @@ public:
         setObjectName("StandIn");
         auto* ok = new QPushButton("&OK", this);
         ok->setObjectName("cmdOK");
-        connect(ok, &QPushButton::clicked, this, [this] {
-            Module1::PendingBodyStart = bodyStart_;
-            Module1::PendingSnippet = snippet_;
-            Module1::PreviewSource = code_;
-            handOver();
-        });
+        connect(ok, &QPushButton::clicked, this, [this] { handOver(code_, snippet_, bodyStart_); });
     }
     void Form_Load() override { ++loads; }
     int loads = 0;
