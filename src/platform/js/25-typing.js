@@ -152,7 +152,8 @@
 
   function beforeTyping(e) {
     placeholder = null;
-    if (e.defaultPrevented || e.inputType !== 'insertText' || !e.data || !/\S/.test(e.data)) return;
+    if (e.defaultPrevented || e.inputType !== 'insertText') return;
+    if (!e.data || !/\S/.test(e.data)) return;
     const r = T.range();
     if (!r || !r.collapsed || T.selectedElement()) return;
     const node = placeholderIn(blockOf(r.startContainer));

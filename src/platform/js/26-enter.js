@@ -37,7 +37,6 @@
     const position = getComputedStyle(el).position;
     return position === 'absolute' || position === 'fixed';
   }
-  T.isWhole = isWhole;
 
   // Whether node shows something: text other than blanks, a picture, a field, a table, a
   // box.
@@ -172,8 +171,9 @@
     if (e.key === 'ArrowDown') {
       const r = collapsedRange();
       if (!r) return;
-      const inside = el.contains(r.startContainer) && !shownFrom(r.startContainer, r.startOffset, el);
-      if (!inside && wholeBefore(r.startContainer, r.startOffset) !== el) return;
+      const atItsEnd = el.contains(r.startContainer) &&
+                       !shownFrom(r.startContainer, r.startOffset, el);
+      if (!atItsEnd && wholeBefore(r.startContainer, r.startOffset) !== el) return;
     }
     e.preventDefault();
     standAfter(el);
