@@ -36,15 +36,31 @@
 
   // Many DOM events make one DisplayChanged. It carries the state the host's display
   // shows, so that the host never waits on the page to show it.
+  let shownAt = null; // where the selection was when the display's state was last read
   T.displayChanged = function () {
     if (T.pendingDisplay) return;
     T.pendingDisplay = true;
     T.displaySerial++;
     Promise.resolve().then(function () {
       T.pendingDisplay = false;
+      shownAt = selectionMark();
       T.notify('display', { state: T.currentDisplay() });
       if (T.options.details) T.comments.refresh();
     });
+  };
+
+  function selectionMark() {
+    const s = getSelection();
+    return [s.anchorNode, s.anchorOffset, s.focusNode, s.focusOffset, T.control];
+  }
+
+  // A key released or the engine's report of a selection change: the display changes
+  // only when the selection has moved since its state was last read. Every change to the
+  // page and every command reports itself; a typed key would otherwise read the whole
+  // state three times.
+  T.selectionMoved = function () {
+    const now = selectionMark();
+    if (!shownAt || now.some(function (v, i) { return v !== shownAt[i]; })) T.displayChanged();
   };
 
   // The display's state now, marked with this page's session and the number of the last
@@ -152,7 +168,7 @@
     listen(document, 'selectionchange', onSelectionChange);
     listen(document, 'mousedown', onMouseDown, true);
     listen(document, 'input', T.displayChanged);
-    listen(document, 'keyup', T.displayChanged);
+    listen(document, 'keyup', T.selectionMoved);
     listen(window, 'resize', function () { if (T.options.details) T.comments.refresh(); });
     // A page's own links, forms and drags never navigate away from the editor.
     listen(document, 'click', function (e) {
@@ -422,7 +438,7 @@
 
   function onSelectionChange() {
     if (T.control && !controlSelected()) T.control = null;
-    T.displayChanged();
+    T.selectionMoved();
   }
 
   function onMouseDown(e) {
