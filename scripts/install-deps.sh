@@ -8,6 +8,10 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-webengine-dev qt6-multimedia-de
 # so that the page shows in the editor as it will to its visitors.
 packages+=(fonts-liberation)
 
+# The window tests run the editor on a real X server under a window manager, with the
+# stock desktop's default face; printed PDFs are read back as text.
+packages+=(xvfb x11-utils openbox fonts-dejavu-core poppler-utils)
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

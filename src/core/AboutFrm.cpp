@@ -12,10 +12,6 @@
 
 namespace {
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-
 void setTextColor(QWidget* w, const QColor& color) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, color);
@@ -34,7 +30,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(twips(0, 0, 7170, 3000));
+    Picture1->setGeometry(Twips::toPixels(0, 0, 7170, 3000));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setAutoFillBackground(true);
     Picture1->setPalette(black);
@@ -45,18 +41,18 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     // The band under the artwork holds the version and the link.
     Picture3 = new QWidget(this);
     Picture3->setObjectName("Picture3");
-    Picture3->setGeometry(twips(0, 3000, 7170, 1440));
+    Picture3->setGeometry(Twips::toPixels(0, 3000, 7170, 1440));
     Picture3->setAutoFillBackground(true);
 
     Label1 = new QLabel("Version", Picture3);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(twips(240, 180, 900, 285));
+    Label1->setGeometry(Twips::toPixels(240, 180, 900, 285));
     Label2 = new QLabel(Picture3);
     Label2->setObjectName("Label2");
-    Label2->setGeometry(twips(1140, 180, 1200, 285));
+    Label2->setGeometry(Twips::toPixels(1140, 180, 1200, 285));
     Label3 = new ClickLabel(WebAddresses::MakerHome, Picture3);
     Label3->setObjectName("Label3");
-    Label3->setGeometry(twips(240, 600, 4200, 285));
+    Label3->setGeometry(Twips::toPixels(240, 600, 4200, 285));
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setMouseTracking(true);
     Label3->installEventFilter(this);
@@ -65,7 +61,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 
     Command1 = new QPushButton("&OK", Picture3);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(twips(5640, 480, 1215, 375));
+    Command1->setGeometry(Twips::toPixels(5640, 480, 1215, 375));
     Command1->setDefault(true);
 
     connect(Label3, &ClickLabel::clicked, this, &AboutFrm::Label3_Click);

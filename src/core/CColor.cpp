@@ -2,6 +2,7 @@
 
 #include "core/Module1.h"
 #include "platform/CommonDialog.h"
+#include "platform/PlatformError.h"
 
 #include <QLabel>
 
@@ -64,7 +65,7 @@ void CColor::SelectColor(QWidget* parent) {
     try {
         dialog.CancelError = true;
         chosen = dialog.ShowColor(parent);
-    } catch (...) {
+    } catch (const PlatformError&) {
         // A picker that fails has chosen nothing; its last colour is not a choice.
         chosen = false;
     }

@@ -1,5 +1,6 @@
 #include "core/DialogParts.h"
 
+#include "core/FormFit.h"
 #include "platform/Help.h"
 #include "platform/Twips.h"
 
@@ -48,17 +49,39 @@ HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& hea
     band.lblSubHeading->setGeometry(Twips::toPixels(480), Twips::toPixels(345),
                                     Twips::toPixels(formWidthTwips - 600),
                                     Twips::toPixels(heightTwips - 345));
+    FormFit::MarkBand(band.lblHeadingBkg, FormFit::BandPart::Background,
+                      Twips::toPixels(heightTwips));
+    FormFit::MarkBand(band.lblHeading, FormFit::BandPart::Heading, 0);
+    FormFit::MarkBand(band.lblSubHeading, FormFit::BandPart::SubHeading, 0);
     SizeHeadingBand(band, formWidthTwips);
     return band;
 }
 
 void SizeHeadingBand(const HeadingBand& band, int formWidthTwips) {
-    band.lblHeadingBkg->resize(Twips::toPixels(formWidthTwips), band.lblHeadingBkg->height());
-    band.lblSubHeading->resize(Twips::toPixels(formWidthTwips - 600), band.lblSubHeading->height());
+    // A form grown to its texts keeps its band across its whole width.
+    QWidget* form = band.lblHeadingBkg->parentWidget();
+    const int width = qMax(Twips::toPixels(formWidthTwips), form ? form->width() : 0);
+    band.lblHeadingBkg->resize(width, band.lblHeadingBkg->height());
+    band.lblSubHeading->resize(width - Twips::toPixels(600), band.lblSubHeading->height());
+}
+
+QLabel* Label(QWidget* parent, const QString& text, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* TextBox(QWidget* parent, const QString& name, const QString& tip) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    if (!tip.isEmpty())
+        box->setToolTip(tip);
+    return box;
 }
 
 void SetFormSize(QWidget* form, int widthTwips, int heightTwips) {
-    form->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+    FormFit::KeepFitted(form, Twips::toPixels(QSize(widthTwips, heightTwips)));
 }
 
 QIcon ProgramIcon(const QString& name) {
@@ -88,14 +111,14 @@ QToolButton* HelpButton(QWidget* form, const QString& name, const QString& tip) 
 }
 
 FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& cancelName,
-                           const QString& helpName) {
+                           const QString& helpName, const QString& helpTip) {
     FootButtons foot;
     foot.ok = new QPushButton("&OK", form);
     foot.ok->setObjectName(okName);
     foot.ok->setDefault(true);
     foot.cancel = new QPushButton("&Cancel", form);
     foot.cancel->setObjectName(cancelName);
-    foot.help = HelpButton(form, helpName);
+    foot.help = HelpButton(form, helpName, helpTip);
     foot.row = new QHBoxLayout;
     foot.row->addWidget(foot.help);
     foot.row->addStretch();

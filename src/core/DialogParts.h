@@ -35,6 +35,11 @@ HeadingBand AddHeadingBand(QWidget* form, int formWidthTwips, const QString& hea
 // Fits the band to a new form width.
 void SizeHeadingBand(const HeadingBand& band, int formWidthTwips);
 
+// A label of a form, under its object name when one is given.
+QLabel* Label(QWidget* parent, const QString& text, const QString& name = QString());
+// A text box of a form under its object name, with its tool tip when one is given.
+QLineEdit* TextBox(QWidget* parent, const QString& name, const QString& tip = QString());
+
 // Gives a form its size in twips.
 void SetFormSize(QWidget* form, int widthTwips, int heightTwips);
 
@@ -60,7 +65,8 @@ struct FootButtons {
     QHBoxLayout* row = nullptr;
 };
 FootButtons AddFootButtons(QWidget* form, const QString& okName, const QString& cancelName,
-                           const QString& helpName = QStringLiteral("Command8"));
+                           const QString& helpName = QStringLiteral("Command8"),
+                           const QString& helpTip = QStringLiteral("Click here for help..."));
 
 // The up-down spinner of a text box: its arrows step the number in buddy by one
 // within min..max; what is typed into buddy is not limited by it, but an arrow takes a

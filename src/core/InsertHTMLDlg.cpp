@@ -12,9 +12,6 @@
 #include <QTextCursor>
 
 namespace {
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
 
 void focusEditor() {
     if (DHTMLEdit* editor = Module1::Editor())
@@ -28,18 +25,18 @@ InsertHTMLDlg::InsertHTMLDlg(QWidget* parent) : QDialog(parent) {
 
     Label1 = new QLabel("Type the HTML source code you would like to insert:", this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(twips(120, 120, 6360, 255));
+    Label1->setGeometry(Twips::toPixels(120, 120, 6360, 255));
     HTMLText = new QPlainTextEdit(this);
     HTMLText->setObjectName("HTMLText");
     HTMLText->setPlainText("<B> Tessaly is <I>great!</I></B>\r\n");
-    HTMLText->setGeometry(twips(120, 420, 6360, 2400));
+    HTMLText->setGeometry(Twips::toPixels(120, 420, 6360, 2400));
     Label1->setBuddy(HTMLText);
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(twips(3900, 2970, 1215, 375));
+    cmdOK->setGeometry(Twips::toPixels(3900, 2970, 1215, 375));
     cmdCancel = new QPushButton("Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(5265, 2970, 1215, 375));
+    cmdCancel->setGeometry(Twips::toPixels(5265, 2970, 1215, 375));
     DialogParts::SetFormSize(this, 6600, 3480);
 
     connect(cmdOK, &QPushButton::clicked, this, &InsertHTMLDlg::cmdOK_Click);

@@ -12,6 +12,7 @@
 #include "platform/PlatformError.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QPointer>
-#include <QScreen>
 
 // The window's start-up and closing, the View and Help menus and the shortcut bar's
 // items. Menus and toolbars are built in MainFormMenus.cpp, the layout in
@@ -40,6 +40,9 @@ const QString StartPage = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\
 MainForm::MainForm(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
     setObjectName("MainForm");
     setWindowTitle("Tessaly");
+    // The window places itself from its settings; every other window is kept in place.
+    setProperty("placesItself", true);
+    WindowPlacement::KeepWindowsInPlace();
     SetMain(this);
     Help::InstallF1Handler();
     setProperty("HelpContextID", 0);
@@ -94,22 +97,23 @@ void MainForm::Form_Load(const QStringList& arguments) {
     editorReady = false;
     skipErrors([&] { Help::SetHelpFile(QCoreApplication::applicationDirPath() + "/tessaly.hlp"); });
 
-    const QSize screen = QGuiApplication::primaryScreen()
-                             ? QGuiApplication::primaryScreen()->geometry().size()
-                             : QSize(1024, 768);
-    const int left = LeadingNumber(GetSetting(AppKey, "Window", "LeftXCoord", "0"));
-    const int top = LeadingNumber(GetSetting(AppKey, "Window", "LeftYCoord", "0"));
+    // The window's own rectangle; a side with no stored size, and the first run, take the
+    // available area of the primary screen (the screen less its panels).
+    const QRect area = WindowPlacement::AvailableAreas().value(0, QRect(0, 0, 1024, 768));
+    int left = LeadingNumber(GetSetting(AppKey, "Window", "LeftXCoord", "0"));
+    int top = LeadingNumber(GetSetting(AppKey, "Window", "LeftYCoord", "0"));
     int w = LeadingNumber(GetSetting(AppKey, "Window", "WindowXSize", "5000"));
     int h = LeadingNumber(GetSetting(AppKey, "Window", "WindowYSize", "5000"));
-    if (w == 0)
-        w = Twips::fromPixels(screen.width());
-    if (h == 0)
-        h = Twips::fromPixels(screen.height());
-    if (h == 5000 && w == 5000) { // the first run fills the screen
-        w = Twips::fromPixels(screen.width());
-        h = Twips::fromPixels(screen.height());
+    const bool firstRun = h == 5000 && w == 5000;
+    if (w <= 0 || firstRun)
+        w = Twips::fromPixels(area.width());
+    if (h <= 0 || firstRun)
+        h = Twips::fromPixels(area.height());
+    if (firstRun) {
+        left = Twips::fromPixels(area.x());
+        top = Twips::fromPixels(area.y());
     }
-    setOuterGeometry(left, top, w, h);
+    placeWindow(QRect(left, top, w, h));
 
     skipErrors([&] { LoadShortcutBar(); });
 
@@ -157,10 +161,15 @@ void MainForm::Form_Load(const QStringList& arguments) {
         const QString path = QFileInfo(page).absoluteFilePath();
         try {
             DHTMLEdit1->LoadDocument(path);
+            if (const qsizetype count = DHTMLEdit1->UnreadableCharacters(); count > 0) {
+                startupError_ = UnreadableCharactersMessage(count, DHTMLEdit1->CharacterSet());
+                startupErrorIcon_ = vb::vbExclamation;
+            }
         } catch (const PlatformError& e) {
             // Told once the window is up, not over an empty screen.
             startupError_ =
                 "Error occurred while loading document: " + LoadErrorReason(e.Number) + ".";
+            startupErrorIcon_ = vb::vbCritical;
             skipErrors([&] { DHTMLEdit1->setDocumentHTML(StartPage, false); });
         }
         // The caption names the page's file, as after Open: the browser preview and Save
@@ -176,7 +185,7 @@ void MainForm::reportStartupError() {
         return;
     const QString text = startupError_;
     startupError_.clear();
-    skipErrors([&] { MsgBox(text, vb::vbCritical, QString(), this); });
+    skipErrors([&] { MsgBox(text, startupErrorIcon_, QString(), this); });
 }
 // ---- View and Help ---------------------------------------------------------------------
 

@@ -101,7 +101,9 @@ public:
     void LoadShortcutBar();
     void DHTMLEdit1_DragDrop(QWidget* source, int x, int y);
     void SSListBar1_DragDrop(QWidget* source, int x, int y);
-    // The window's outer size and position in twips, as the settings store them.
+    // The window's position and size in twips, as the settings store them: the window's
+    // own rectangle, inside the frame a window manager puts around it, which comes back
+    // exactly whatever the window manager does.
     int windowLeft() const;
     int windowTop() const;
     int windowWidth() const;
@@ -184,9 +186,11 @@ private:
     void Form_QueryUnload(bool& cancel);
     void Form_Unload();
     void SSListBar1_ItemClick(const QString& key);
-    // A page named on the command line that could not open is reported once the
-    // window is shown.
+    // A page named on the command line that could not open, or that opened with
+    // characters it could not read, is reported once the window is shown.
     void reportStartupError();
+    // Open's word on characters of the page just loaded that could not be read.
+    void tellUnreadableCharacters();
 
     // Layout (MainFormLayout.cpp).
     void Form_Resize();
@@ -196,7 +200,10 @@ private:
     void setBarWidth(int twips);
     void layoutChrome();
     void applySurfaceGeometry();
-    void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+    void placeWindow(const QRect& twips);
+    void windowFramed(const QMargins& frame);
+    int outerWidth() const; // twips, the frame included
+    int outerHeight() const;
 
     // The command tables and the display (MainFormMenus.cpp, MainFormCommands.cpp).
     void InitFormatButtons();
@@ -250,12 +257,14 @@ private:
     int surfaceWidth_ = 0;
     int surfaceHeight_ = 0;
     int splitterLeft_ = 0;
-    QSize pendingOuterSize_;
     // The geometry last given in twips, and in pixels: while the window keeps those
     // pixels it reports the twips it was given, so stored values do not drift.
     QRect givenTwips_;
     QRect givenPixels_;
+    bool framedOnce_ = false; // the frame has been awaited since the first show
     QString startupError_;
     CommandGate* gate_ = nullptr;
     bool inQueryUnload_ = false;
+    // The message box icon of startupError_ (a warning for unreadable characters).
+    int startupErrorIcon_ = 0;
 };

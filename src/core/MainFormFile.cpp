@@ -103,13 +103,14 @@ void MainForm::FileOpen_Click() {
     }
     if (!self)
         return;
+    bool loaded = false;
     if (answer != 2) {
         const QString savedMode = PublishLocalMode;
         PublishLocalMode.clear();
         std::optional<int32_t> failure;
         bool engineStopped = false;
         try {
-            DHTMLEdit1->LoadDocument(QString(), true);
+            loaded = DHTMLEdit1->LoadDocument(QString(), true);
         } catch (const PlatformError& e) {
             if (e.Surface == SurfaceFailure::SurfaceClosed)
                 return;
@@ -146,6 +147,16 @@ void MainForm::FileOpen_Click() {
     }
     skipErrors([&] { UpdateCaption(); });
     skipErrors([&] { ApplyBeginnerToolbar(); });
+    // Told once the page is up, so that the user sees what it is about.
+    if (loaded)
+        skipErrors([&] { tellUnreadableCharacters(); });
+}
+
+void MainForm::tellUnreadableCharacters() {
+    const qsizetype count = DHTMLEdit1->UnreadableCharacters();
+    if (count > 0)
+        MsgBox(UnreadableCharactersMessage(count, DHTMLEdit1->CharacterSet()), vb::vbExclamation,
+               QString(), this);
 }
 
 void MainForm::FileSave_Click() {

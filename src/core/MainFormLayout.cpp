@@ -8,6 +8,7 @@
 #include "platform/ListBar.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,50 +103,70 @@ void MainForm::createStatusBar() {
 // ---- window geometry ---------------------------------------------------------------
 
 namespace {
-QRect outerPixels(const QWidget* w) {
-    return w->isVisible() ? w->frameGeometry() : QRect(w->pos(), w->size());
+// The window's own rectangle, set before the window exists and read back exactly after.
+QRect inner(const QWidget* w) {
+    return w->geometry();
 }
 } // namespace
 
 int MainForm::windowLeft() const {
-    const QRect px = outerPixels(this);
+    const QRect px = inner(this);
     return px.x() == givenPixels_.x() ? givenTwips_.x() : Twips::fromPixels(px.x());
 }
 int MainForm::windowTop() const {
-    const QRect px = outerPixels(this);
+    const QRect px = inner(this);
     return px.y() == givenPixels_.y() ? givenTwips_.y() : Twips::fromPixels(px.y());
 }
 int MainForm::windowWidth() const {
-    const QRect px = outerPixels(this);
+    const QRect px = inner(this);
     return px.width() == givenPixels_.width() ? givenTwips_.width() : Twips::fromPixels(px.width());
 }
 int MainForm::windowHeight() const {
-    const QRect px = outerPixels(this);
+    const QRect px = inner(this);
     return px.height() == givenPixels_.height() ? givenTwips_.height()
                                                 : Twips::fromPixels(px.height());
 }
 
-void MainForm::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
-    const QSize outer(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
-    const QSize frame = frameGeometry().size() - geometry().size();
-    resize((outer - frame).expandedTo(QSize(200, 150)));
-    // The window manager's frame is known only once the window is shown.
-    pendingOuterSize_ = outer;
-    givenTwips_ = QRect(leftTwips, topTwips, widthTwips, heightTwips);
-    givenPixels_ = outerPixels(this);
+// The layout rules count the frame in, as the window's outer size.
+int MainForm::outerWidth() const {
+    const QMargins frame = WindowPlacement::FrameMargins(this);
+    return windowWidth() + Twips::fromPixels(frame.left() + frame.right());
+}
+int MainForm::outerHeight() const {
+    const QMargins frame = WindowPlacement::FrameMargins(this);
+    return windowHeight() + Twips::fromPixels(frame.top() + frame.bottom());
+}
+
+void MainForm::placeWindow(const QRect& twips) {
+    // Before the window is shown its frame is unknown: the window's own rectangle goes
+    // onto a screen now, and its frame once the window manager has drawn it.
+    const QRect px = Twips::toPixels(twips);
+    const QRect onto = WindowPlacement::OntoArea(px, WindowPlacement::AvailableAreas());
+    setGeometry(QRect(onto.topLeft(), onto.size().expandedTo(QSize(200, 150))));
+    givenPixels_ = inner(this);
+    givenTwips_ = givenPixels_ == px ? twips : Twips::fromPixels(givenPixels_);
+}
+
+void MainForm::windowFramed(const QMargins& frame) {
+    // Only the placement of start-up is finished here: a window that has been sized
+    // since keeps what it was given. (The window manager may have moved it already.)
+    if (inner(this).size() == givenPixels_.size() && !isMaximized() && !isFullScreen()) {
+        const QRect outer = inner(this).marginsAdded(frame);
+        const QRect onto = WindowPlacement::OntoArea(outer, WindowPlacement::AvailableAreas());
+        if (onto != outer)
+            placeWindow(Twips::fromPixels(onto.marginsRemoved(frame)));
+    }
+    // The layout counts the frame in.
+    Form_Resize();
 }
 
 void MainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!startupError_.isEmpty())
         QTimer::singleShot(0, this, &MainForm::reportStartupError);
-    if (pendingOuterSize_.isValid()) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        if (!frame.isEmpty())
-            resize((pendingOuterSize_ - frame).expandedTo(QSize(200, 150)));
-        pendingOuterSize_ = QSize();
-        givenPixels_ = outerPixels(this);
+    if (!framedOnce_) {
+        framedOnce_ = true;
+        WindowPlacement::WhenFramed(this, [this](const QMargins& frame) { windowFramed(frame); });
     }
 }
 
@@ -199,8 +220,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 void MainForm::Form_Resize() {
     if (isMinimized())
         return;
-    surfaceWidth_ = MainLayout::SurfaceWidth(windowWidth(), barWidth(), ShortcutBarShown);
-    surfaceHeight_ = MainLayout::SurfaceHeight(windowHeight());
+    surfaceWidth_ = MainLayout::SurfaceWidth(outerWidth(), barWidth(), ShortcutBarShown);
+    surfaceHeight_ = MainLayout::SurfaceHeight(outerHeight());
     applySurfaceGeometry();
 }
 
@@ -219,8 +240,8 @@ void MainForm::picShortcutBar_Resize() {
     surfaceLeft_ = MainLayout::SurfaceLeft(bar, true);
     cmdCloseShortcutBar->move(Twips::toPixels(p.closeButtonLeft), cmdCloseShortcutBar->y());
     if (!isMinimized()) {
-        surfaceWidth_ = MainLayout::SurfaceWidth(windowWidth(), bar, true);
-        surfaceHeight_ = MainLayout::SurfaceHeight(windowHeight());
+        surfaceWidth_ = MainLayout::SurfaceWidth(outerWidth(), bar, true);
+        surfaceHeight_ = MainLayout::SurfaceHeight(outerHeight());
     }
     applySurfaceGeometry();
 }
@@ -228,7 +249,7 @@ void MainForm::picShortcutBar_Resize() {
 void MainForm::DHTMLEdit1_DragDrop(QWidget* source, int x, int /*y*/) {
     if (!source || source->objectName() != "VSplitter2")
         return;
-    const int width = MainLayout::WidthAfterDropOnSurface(barWidth(), x, windowWidth());
+    const int width = MainLayout::WidthAfterDropOnSurface(barWidth(), x, outerWidth());
     if (width < 0)
         return;
     splitterLeft_ = MainLayout::SplitterLeftAfterDrag(width);
@@ -263,7 +284,7 @@ void MainForm::SetShortcutBarVisible(bool show) {
     ShortcutBarShown = show;
     picShortcutBar->setVisible(show);
     surfaceLeft_ = MainLayout::SurfaceLeft(barWidth(), show);
-    surfaceWidth_ = MainLayout::SurfaceWidth(windowWidth(), barWidth(), show);
+    surfaceWidth_ = MainLayout::SurfaceWidth(outerWidth(), barWidth(), show);
     applySurfaceGeometry();
     SaveSetting(AppKey, "Misc", "ShowShortcutBar", show ? "yes" : "no");
     if (show)
@@ -275,7 +296,9 @@ void MainForm::ApplyBeginnerToolbar() {
     if (beginner) {
         Toolbar3->setVisible(true);
         Toolbar2->setVisible(false);
-        surfaceTop_ = MainLayout::BeginnerSurfaceTop;
+        // The surface starts below the toolbars, however tall a larger text makes them.
+        surfaceTop_ = qMax(MainLayout::BeginnerSurfaceTop,
+                           Twips::fromPixels(Toolbar3->height() + Toolbar1->height()));
         ViewSub[5]->setChecked(true);
         for (int button = 16; button <= 20; ++button) {
             Toolbar1Index[button - 1]->setVisible(true);
@@ -284,7 +307,8 @@ void MainForm::ApplyBeginnerToolbar() {
     } else {
         Toolbar2->setVisible(true);
         Toolbar3->setVisible(false);
-        surfaceTop_ = MainLayout::StandardSurfaceTop;
+        surfaceTop_ = qMax(MainLayout::StandardSurfaceTop,
+                           Twips::fromPixels(Toolbar2->height() + Toolbar1->height()));
         ViewSub[5]->setChecked(false);
         for (int button = 15; button <= 20; ++button)
             Toolbar1Index[button - 1]->setVisible(false);

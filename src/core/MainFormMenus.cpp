@@ -483,6 +483,8 @@ QToolBar* createToolbar(QWidget* parent, const QString& name, int height) {
 void MainForm::createToolbars() {
     // The formatting toolbar: twenty buttons, the font boxes standing on the first two.
     Toolbar1 = createToolbar(client_, "Toolbar1", FormattingBarHeight);
+    Toolbar1->setContentsMargins(0, 0, 0, 0);
+    Toolbar1->layout()->setContentsMargins(0, 0, 0, 0);
     FontCombo = new QComboBox(Toolbar1);
     FontCombo->setObjectName("FontCombo");
     FontCombo->setEditable(true);
@@ -586,6 +588,10 @@ void MainForm::createToolbars() {
         }
         Toolbar3Buttons.insert(b.key, a);
     }
+
+    // The font boxes take the formatting bar's whole height, and in a larger text size
+    // the bar grows, so that they show their text whole.
+    Toolbar1->setFixedHeight(qMax(Toolbar1->height(), Toolbar1->sizeHint().height()));
 }
 
 // ---- toolbar clicks -----------------------------------------------------------------

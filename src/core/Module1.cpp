@@ -154,4 +154,16 @@ QString SaveErrorReason(int32_t code) {
                     code);
 }
 
+QString UnreadableCharactersMessage(qint64 count, const QString& set) {
+    const QString replacement = QStringLiteral("(\uFFFD)");
+    if (count == 1)
+        return "The Web page has 1 character that could not be read in its character set (" + set +
+               "). It is shown as the replacement character " + replacement +
+               ", and saving the page will write it that way.";
+    return "The Web page has " + QString::number(count) +
+           " characters that could not be read in its character set (" + set +
+           "). They are shown as the replacement character " + replacement +
+           ", and saving the page will write them that way.";
+}
+
 } // namespace Module1

@@ -112,4 +112,7 @@ namespace Module1 {
 QString LoadErrorReason(int32_t code);
 // The reason a save reports for an error code ("Disk is full", ...).
 QString SaveErrorReason(int32_t code);
+// What Open tells of a page with count characters that could not be read in its
+// character set (set).
+QString UnreadableCharactersMessage(qint64 count, const QString& set);
 } // namespace Module1

@@ -18,10 +18,6 @@ namespace {
 
 const QString AppKey = QStringLiteral("TSLY");
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-
 } // namespace
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
@@ -30,7 +26,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
 
     Frame1 = new QGroupBox("Saving your Web page", this);
     Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(twips(120, 120, 9900, 1260));
+    Frame1->setGeometry(Twips::toPixels(120, 120, 9900, 1260));
     auto* group = new QButtonGroup(this);
     const QStringList captions = {
         "Copy images and other files to the same folder where your Web page is stored. "
@@ -41,25 +37,25 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(captions[i], Frame1);
         option->setObjectName(QString("optPublishLocal_%1").arg(i));
-        option->setGeometry(twips(180, tops[i], 9600, 300));
+        option->setGeometry(Twips::toPixels(180, tops[i], 9600, 300));
         group->addButton(option, i);
         optPublishLocal << option;
     }
 
     chkViewBorders = new QCheckBox("View borders", this);
     chkViewBorders->setObjectName("chkViewBorders");
-    chkViewBorders->setGeometry(twips(240, 1500, 3000, 300));
+    chkViewBorders->setGeometry(Twips::toPixels(240, 1500, 3000, 300));
     chkBeginnerToolbar = new QCheckBox("Use Beginner Toolbar", this);
     chkBeginnerToolbar->setObjectName("chkBeginnerToolbar");
-    chkBeginnerToolbar->setGeometry(twips(240, 1860, 3000, 300));
+    chkBeginnerToolbar->setGeometry(Twips::toPixels(240, 1860, 3000, 300));
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(twips(7440, 2340, 1215, 375));
+    cmdOK->setGeometry(Twips::toPixels(7440, 2340, 1215, 375));
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton("Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(8805, 2340, 1215, 375));
+    cmdCancel->setGeometry(Twips::toPixels(8805, 2340, 1215, 375));
     DialogParts::SetFormSize(this, 10140, 2880);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);

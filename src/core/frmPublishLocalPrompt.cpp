@@ -15,10 +15,6 @@ namespace {
 constexpr int FormWidth = 7140;
 constexpr int FormHeight = 4980;
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-
 ClickLabel* description(QWidget* parent, const QString& name, const QString& text,
                         const QRect& where) {
     auto* label = new ClickLabel(text, parent);
@@ -42,7 +38,7 @@ frmPublishLocalPrompt::frmPublishLocalPrompt(QWidget* parent) : QDialog(parent) 
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(captions[i], this);
         option->setObjectName(QString("optSaveMethod_%1").arg(i));
-        option->setGeometry(twips(360, tops[i], 6480, 300));
+        option->setGeometry(Twips::toPixels(360, tops[i], 6480, 300));
         optSaveMethod << option;
     }
     optSaveMethod[0]->setChecked(true);
@@ -51,25 +47,25 @@ frmPublishLocalPrompt::frmPublishLocalPrompt(QWidget* parent) : QDialog(parent) 
         "Images that you insert into your Web page will be copied into the same folder as "
         "your Web page.  This will make it easy for you to publish your Web page to the "
         "Internet.",
-        twips(660, 1350, 6240, 660));
+        Twips::toPixels(660, 1350, 6240, 660));
     lblNoCopyImagesDesc = description(
         this, "lblNoCopyImagesDesc",
         "Images that you insert into your Web page will remain in their original folders.  "
         "Absolute file references will be used to display the images.  This option is OK if "
         "you only want to store your Web page on your computer.  Not recommended.",
-        twips(660, 2490, 6240, 900));
+        Twips::toPixels(660, 2490, 6240, 900));
 
     chkAlwaysDoThis = new QCheckBox("Always save my Web pages this way", this);
     chkAlwaysDoThis->setObjectName("chkAlwaysDoThis");
-    chkAlwaysDoThis->setGeometry(twips(360, 3540, 6480, 300));
+    chkAlwaysDoThis->setGeometry(Twips::toPixels(360, 3540, 6480, 300));
 
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(twips(4260, 4020, 1215, 375));
+    cmdOK->setGeometry(Twips::toPixels(4260, 4020, 1215, 375));
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton("&Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(5640, 4020, 1215, 375));
+    cmdCancel->setGeometry(Twips::toPixels(5640, 4020, 1215, 375));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmPublishLocalPrompt::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPublishLocalPrompt::cmdCancel_Click);

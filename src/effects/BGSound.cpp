@@ -24,7 +24,7 @@ constexpr int BandHeight = 855;
 
 BGSound::BGSound(QWidget* parent) : EffectDialog(parent) {
     setObjectName("BGSound");
-    setWindowTitle(QString());
+    setWindowTitle("Background Sound");
     setProperty("HelpContextID", 28);
 
     Text1 = new QLineEdit(this);
@@ -48,23 +48,17 @@ BGSound::BGSound(QWidget* parent) : EffectDialog(parent) {
     grid->addWidget(Combo1, 1, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdHelp = DialogParts::HelpButton(this, "cmdHelp", "Click for help...");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdHelp);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    const DialogParts::FootButtons foot =
+        DialogParts::AddFootButtons(this, "cmdOK", "cmdCancel", "cmdHelp", "Click for help...");
+    cmdOK = foot.ok;
+    cmdCancel = foot.cancel;
+    cmdHelp = foot.help;
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->addLayout(grid);
     main->addStretch();
-    main->addLayout(buttons);
+    main->addLayout(foot.row);
 
     connect(cmdOK, &QPushButton::clicked, this, &BGSound::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &BGSound::cmdCancel_Click);
@@ -100,10 +94,7 @@ void BGSound::cmdOK_Click() {
         Text1->setFocus();
         return;
     }
-    skipErrors([&] { Module1::PendingSnippet = EffectMarkup::BuildBackgroundSound(choices()); });
-    Module1::PendingBodyStart.clear();
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, EffectMarkup::BuildBackgroundSound(choices()), QString());
 }
 
 void BGSound::cmdCancel_Click() {

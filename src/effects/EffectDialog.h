@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Module1.h"
+
 #include <QDialog>
 
 // An effect dialog (clock wizard, marquee, jump menu, inline frame, background sound).
@@ -19,9 +21,12 @@ public:
     bool handedOver = false;
 
 protected:
-    // The finishing button's last step, once the insertion strings and PreviewSource
-    // are filled.
-    void handOver() {
+    // The finishing button's last step: the insertion strings and PreviewSource filled
+    // with the effect, the modal display closed for the preview.
+    void handOver(int previewSource, const QString& snippet, const QString& bodyStart) {
+        Module1::PendingSnippet = snippet;
+        Module1::PendingBodyStart = bodyStart;
+        Module1::PreviewSource = previewSource;
         handedOver = true;
         accept();
     }

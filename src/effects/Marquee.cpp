@@ -22,17 +22,6 @@ constexpr int FormWidth = 6315;
 constexpr int FormHeight = 6700;
 constexpr int BandHeight = 855;
 
-QLabel* label(const QString& text, QWidget* parent) {
-    return new QLabel(text, parent);
-}
-
-QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    return box;
-}
-
 // A text box and its up-down spinner side by side.
 QWidget* withSpinner(QLineEdit* box, QSpinBox* spinner, QWidget* parent) {
     auto* pair = new QWidget(parent);
@@ -49,12 +38,13 @@ QWidget* withSpinner(QLineEdit* box, QSpinBox* spinner, QWidget* parent) {
 
 Marquee::Marquee(QWidget* parent) : EffectDialog(parent) {
     setObjectName("Marquee");
-    setWindowTitle(QString());
+    setWindowTitle("Marquee");
     setProperty("HelpContextID", 26);
 
-    Text1 = textBox("Text1", "This is the text that will appear in the scrolling marquee", this);
+    Text1 = DialogParts::TextBox(this, "Text1",
+                                 "This is the text that will appear in the scrolling marquee");
     auto* textRow = new QHBoxLayout;
-    textRow->addWidget(label("Marquee text:", this));
+    textRow->addWidget(DialogParts::Label(this, "Marquee text:"));
     textRow->addWidget(Text1, 1);
 
     const DialogParts::FootButtons foot = DialogParts::AddFootButtons(this, "Command1", "Command2");
@@ -67,7 +57,7 @@ Marquee::Marquee(QWidget* parent) : EffectDialog(parent) {
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->setSpacing(4);
     main->addLayout(textRow);
-    main->addWidget(label("The following attributes are optional.", this));
+    main->addWidget(DialogParts::Label(this, "The following attributes are optional."));
     main->addWidget(createLayoutFrame());
     main->addWidget(createBehaviorFrame());
     main->addStretch();
@@ -84,17 +74,19 @@ QWidget* Marquee::createLayoutFrame() {
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(3);
 
-    Text3 = textBox("Text3", "This is the width of the marquee, specified in pixels", frame);
-    Text2 = textBox("Text2", "This is the height of the marquee, specified in pixels", frame);
-    Text6 = textBox("Text6",
-                    "This is the amount of clear space above and below the marquee, specified in "
-                    "pixels",
-                    frame);
-    Text7 = textBox("Text7",
-                    "This is the amount of clear space on the left and right sides of the "
-                    "marquee, specified in pixels",
-                    frame);
-    Text4 = textBox("Text4", "This is the background color of the marquee", frame);
+    Text3 = DialogParts::TextBox(frame, "Text3",
+                                 "This is the width of the marquee, specified in pixels");
+    Text2 = DialogParts::TextBox(frame, "Text2",
+                                 "This is the height of the marquee, specified in pixels");
+    Text6 = DialogParts::TextBox(
+        frame, "Text6",
+        "This is the amount of clear space above and below the marquee, specified in "
+        "pixels");
+    Text7 =
+        DialogParts::TextBox(frame, "Text7",
+                             "This is the amount of clear space on the left and right sides of the "
+                             "marquee, specified in pixels");
+    Text4 = DialogParts::TextBox(frame, "Text4", "This is the background color of the marquee");
     Label14 = new ClickLabel("Select Color", frame);
     Label14->setObjectName("Label14");
     Label14->setToolTip("Click to select color...");
@@ -105,17 +97,17 @@ QWidget* Marquee::createLayoutFrame() {
     Label14->setCursor(Qt::PointingHandCursor);
     Label14->setFixedHeight(Text4->sizeHint().height());
 
-    grid->addWidget(label("Width (pixels):", frame), 0, 0);
+    grid->addWidget(DialogParts::Label(frame, "Width (pixels):"), 0, 0);
     grid->addWidget(Text3, 0, 1);
-    grid->addWidget(label("Height (pixels):", frame), 0, 2);
+    grid->addWidget(DialogParts::Label(frame, "Height (pixels):"), 0, 2);
     grid->addWidget(Text2, 0, 3);
-    grid->addWidget(label("Vspace:", frame), 1, 0);
+    grid->addWidget(DialogParts::Label(frame, "Vspace:"), 1, 0);
     grid->addWidget(withSpinner(Text6, DialogParts::UpDown(frame, "UpDown1", Text6, 0, 100), frame),
                     1, 1);
-    grid->addWidget(label("Hspace:", frame), 1, 2);
+    grid->addWidget(DialogParts::Label(frame, "Hspace:"), 1, 2);
     grid->addWidget(withSpinner(Text7, DialogParts::UpDown(frame, "UpDown2", Text7, 0, 100), frame),
                     1, 3);
-    grid->addWidget(label("Background Color:", frame), 2, 0);
+    grid->addWidget(DialogParts::Label(frame, "Background Color:"), 2, 0);
     grid->addWidget(Text4, 2, 1);
     grid->addWidget(Label14, 2, 2, 1, 2);
     return frame;
@@ -138,27 +130,27 @@ QWidget* Marquee::createBehaviorFrame() {
     Combo3->setInsertPolicy(QComboBox::NoInsert);
     Combo3->setToolTip(
         "This specifies the number of times to repeat the scrolling marquee. Infinite=forever.");
-    Text8 = textBox("Text8",
-                    "This specifies the distance of each marquee movement, specified in "
-                    "pixels",
-                    frame);
-    Text9 =
-        textBox("Text9", "This specifies the amount of time between each marquee movement", frame);
+    Text8 =
+        DialogParts::TextBox(frame, "Text8",
+                             "This specifies the distance of each marquee movement, specified in "
+                             "pixels");
+    Text9 = DialogParts::TextBox(frame, "Text9",
+                                 "This specifies the amount of time between each marquee movement");
 
-    grid->addWidget(label("Direction:", frame), 0, 0);
+    grid->addWidget(DialogParts::Label(frame, "Direction:"), 0, 0);
     grid->addWidget(cboDirection, 0, 1);
-    grid->addWidget(label("Behavior:", frame), 0, 2);
+    grid->addWidget(DialogParts::Label(frame, "Behavior:"), 0, 2);
     grid->addWidget(Combo2, 0, 3);
-    grid->addWidget(label("Loop:", frame), 1, 0);
+    grid->addWidget(DialogParts::Label(frame, "Loop:"), 1, 0);
     grid->addWidget(Combo3, 1, 1);
-    grid->addWidget(label("ScrollAmount:", frame), 2, 0);
+    grid->addWidget(DialogParts::Label(frame, "ScrollAmount:"), 2, 0);
     grid->addWidget(withSpinner(Text8, DialogParts::UpDown(frame, "UpDown3", Text8, 0, 100), frame),
                     2, 1);
-    grid->addWidget(label("pixels", frame), 2, 2);
-    grid->addWidget(label("ScrollDelay:", frame), 3, 0);
+    grid->addWidget(DialogParts::Label(frame, "pixels"), 2, 2);
+    grid->addWidget(DialogParts::Label(frame, "ScrollDelay:"), 3, 0);
     grid->addWidget(
         withSpinner(Text9, DialogParts::UpDown(frame, "UpDown4", Text9, 0, 10000), frame), 3, 1);
-    grid->addWidget(label("milliseconds", frame), 3, 2);
+    grid->addWidget(DialogParts::Label(frame, "milliseconds"), 3, 2);
     return frame;
 }
 
@@ -207,10 +199,7 @@ void Marquee::Command1_Click() {
         Text1->setFocus();
         return;
     }
-    skipErrors([&] { Module1::PendingSnippet = EffectMarkup::BuildMarquee(choices()); });
-    Module1::PendingBodyStart.clear();
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, EffectMarkup::BuildMarquee(choices()), QString());
 }
 
 void Marquee::Command2_Click() {

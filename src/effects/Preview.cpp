@@ -1,5 +1,6 @@
 #include "effects/Preview.h"
 
+#include "core/FormFit.h"
 #include "core/Module1.h"
 #include "effects/EffectMarkup.h"
 #include "effects/PreviewFile.h"
@@ -22,13 +23,16 @@ constexpr int BandHeight = 855;
 Preview::Preview(QWidget* parent) : QDialog(parent) {
     setObjectName("Preview");
     setWindowTitle("Special Effect Previewer");
-    resize(Twips::toPixels(FormWidth), Twips::toPixels(FormHeight));
+    FormFit::KeepFitted(this, Twips::toPixels(QSize(FormWidth, FormHeight)), true);
 
     WebBrowser1 = new WebBrowser(this);
     cmdPrevious = new QPushButton("<< &Edit special effect", this);
     cmdPrevious->setObjectName("cmdPrevious");
     cmdInsert = new QPushButton("&Insert into Web page", this);
     cmdInsert->setObjectName("cmdInsert");
+    // Enter inserts, as OK does elsewhere; going back takes a click or its access key.
+    cmdInsert->setDefault(true);
+    cmdPrevious->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrevious);
@@ -39,6 +43,9 @@ Preview::Preview(QWidget* parent) : QDialog(parent) {
     main->addWidget(WebBrowser1, 1);
     main->addLayout(buttons);
 
+    setTabOrder(cmdInsert, cmdPrevious);
+    setTabOrder(cmdPrevious, WebBrowser1);
+    cmdInsert->setFocus();
     connect(cmdInsert, &QPushButton::clicked, this, &Preview::cmdInsert_Click);
     connect(cmdPrevious, &QPushButton::clicked, this, &Preview::cmdPrevious_Click);
 

@@ -1,6 +1,7 @@
 #include "effects/PreviewFile.h"
 
 #include "core/PageFile.h"
+#include "platform/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,7 +58,7 @@ QString Write(const QString& page) {
             const QString path = QDir(folder).filePath(FileName);
             PageFile::Write(path, bytes);
             return path;
-        } catch (...) {
+        } catch (const PlatformError&) {
             // Read-only, missing or full: the next folder.
         }
     }

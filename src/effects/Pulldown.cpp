@@ -279,10 +279,8 @@ void Pulldown::cmdDone_Click() {
         return;
     }
     const QString target = JumpMenu::TargetFrame(cboTarget->currentText());
-    Module1::PendingBodyStart = JumpMenu::BuildScript(target);
-    Module1::PendingSnippet = JumpMenu::BuildForm(menu, Option1[1]->isChecked());
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, JumpMenu::BuildForm(menu, Option1[1]->isChecked()),
+             JumpMenu::BuildScript(target));
 }
 
 void Pulldown::Command5_Click() {

@@ -42,12 +42,6 @@ constexpr PageText Pages[4] = {
      "Set the font and background properties of your date/time special effect."},
 };
 
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
 QCheckBox* checkBox(const QString& text, const QString& name, QWidget* parent) {
     auto* c = new QCheckBox(text, parent);
     c->setObjectName(name);
@@ -65,7 +59,7 @@ QString shortestSize(float size) {
 
 frmDateTime::frmDateTime(QWidget* parent) : EffectDialog(parent) {
     setObjectName("frmDateTime");
-    setWindowTitle(QString());
+    setWindowTitle("Digital Clock");
     setProperty("HelpContextID", HelpTopic);
     DialogParts::SetFormSize(this, FormWidth, FormHeight);
 
@@ -146,7 +140,7 @@ QWidget* frmDateTime::createPage2() {
     lstDateTimeFormat->setObjectName("lstDateTimeFormat");
     lstDateTimeFormat->setSelectionMode(QAbstractItemView::SingleSelection);
     box->addWidget(chkDayOfWeek);
-    box->addWidget(label("Date Format", "Label1", page));
+    box->addWidget(DialogParts::Label(page, "Date Format", "Label1"));
     box->addWidget(lstDateTimeFormat, 1);
     return page;
 }
@@ -188,9 +182,9 @@ QWidget* frmDateTime::createPage4() {
 
     lblBGColor = createColorLabel("lblBGColor", frame);
     lblFontColor = createColorLabel("lblFontColor", frame);
-    grid->addWidget(label("Background color:", "Label2", frame), 0, 0);
+    grid->addWidget(DialogParts::Label(frame, "Background color:", "Label2"), 0, 0);
     grid->addWidget(lblBGColor, 0, 1, 1, 3);
-    grid->addWidget(label("Font color:", "Label3", frame), 1, 0);
+    grid->addWidget(DialogParts::Label(frame, "Font color:", "Label3"), 1, 0);
     grid->addWidget(lblFontColor, 1, 1, 1, 3);
 
     cboFont = new QComboBox(frame);
@@ -199,7 +193,7 @@ QWidget* frmDateTime::createPage4() {
     cboFont->setInsertPolicy(QComboBox::NoInsert);
     cmdMoreFonts = new QPushButton("more...", frame);
     cmdMoreFonts->setObjectName("cmdMoreFonts");
-    grid->addWidget(label("Font:", "Label4", frame), 2, 0);
+    grid->addWidget(DialogParts::Label(frame, "Font:", "Label4"), 2, 0);
     grid->addWidget(cboFont, 2, 1, 1, 2);
     grid->addWidget(cmdMoreFonts, 2, 3);
 
@@ -207,12 +201,12 @@ QWidget* frmDateTime::createPage4() {
     cboFontSize->setObjectName("cboFontSize");
     cboFontSize->setEditable(true);
     cboFontSize->setInsertPolicy(QComboBox::NoInsert);
-    grid->addWidget(label("Font size:", "Label5", frame), 3, 0);
+    grid->addWidget(DialogParts::Label(frame, "Font size:", "Label5"), 3, 0);
     grid->addWidget(cboFontSize, 3, 1);
 
     cboFontStyle = new QComboBox(frame);
     cboFontStyle->setObjectName("cboFontStyle");
-    grid->addWidget(label("Font style:", "Label6", frame), 4, 0);
+    grid->addWidget(DialogParts::Label(frame, "Font style:", "Label6"), 4, 0);
     grid->addWidget(cboFontStyle, 4, 1);
 
     txtPadding = new QLineEdit("2", frame);
@@ -222,7 +216,7 @@ QWidget* frmDateTime::createPage4() {
     padding->setSpacing(0);
     padding->addWidget(txtPadding);
     padding->addWidget(UpDown1);
-    grid->addWidget(label("Padding:", "Label7", frame), 5, 0);
+    grid->addWidget(DialogParts::Label(frame, "Padding:", "Label7"), 5, 0);
     grid->addLayout(padding, 5, 1);
     grid->setColumnStretch(2, 1);
 
@@ -323,12 +317,11 @@ void frmDateTime::ChangePage(int16_t& intPageNumIN) {
         return;
     }
     if (page == 5) {
-        CreateCode();
+        const ClockScript::ClockCode code = CreateCode();
         // The wizard stands on its last page again, for the way back from the preview.
         PageNumber = 4;
         --StepNumber;
-        Module1::PreviewSource = Code;
-        handOver();
+        handOver(Code, code.markup, code.script);
     }
 }
 
@@ -353,10 +346,8 @@ ClockScript::ClockChoices frmDateTime::Choices() const {
     return c;
 }
 
-void frmDateTime::CreateCode() {
-    const ClockScript::ClockCode code = ClockScript::CreateCode(Choices());
-    Module1::PendingBodyStart = code.script;
-    Module1::PendingSnippet = code.markup;
+ClockScript::ClockCode frmDateTime::CreateCode() const {
+    return ClockScript::CreateCode(Choices());
 }
 
 void frmDateTime::pickColor(ClickLabel* label, QString& field) {

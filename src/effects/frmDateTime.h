@@ -67,8 +67,8 @@ public:
     void Form_Load() override;
     void Form_Unload();
     void ChangePage(int16_t& intPageNumIN);
-    // The clock from the wizard's choices into the insertion strings.
-    void CreateCode();
+    // The clock's script and markup from the wizard's choices.
+    ClockScript::ClockCode CreateCode() const;
     ClockScript::ClockChoices Choices() const;
 
     void cmdNext_Click();

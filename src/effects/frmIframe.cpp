@@ -23,36 +23,25 @@ constexpr int FormWidth = 6315;
 constexpr int FormHeight = 6300;
 constexpr int BandHeight = 855;
 
-QLineEdit* textBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
 } // namespace
 
 frmIframe::frmIframe(QWidget* parent) : EffectDialog(parent) {
     setObjectName("frmIframe");
-    setWindowTitle(QString());
+    setWindowTitle("Inline Frame");
     setProperty("HelpContextID", 34);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdHelp);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    const DialogParts::FootButtons foot =
+        DialogParts::AddFootButtons(this, "cmdOK", "cmdCancel", "cmdHelp");
+    cmdOK = foot.ok;
+    cmdCancel = foot.cancel;
+    cmdHelp = foot.help;
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->addWidget(createRequiredFrame());
     main->addWidget(createLayoutFrame());
     main->addStretch();
-    main->addLayout(buttons);
+    main->addLayout(foot.row);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmIframe::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmIframe::cmdCancel_Click);
@@ -78,9 +67,9 @@ QWidget* frmIframe::createRequiredFrame() {
     source->addWidget(cmdBrowse);
     source->addWidget(cmdFavorites);
 
-    Text1 = textBox("Text1", frame);
-    Text2 = textBox("Text2", frame);
-    Text6 = textBox("Text6", frame);
+    Text1 = DialogParts::TextBox(frame, "Text1");
+    Text2 = DialogParts::TextBox(frame, "Text2");
+    Text6 = DialogParts::TextBox(frame, "Text6");
 
     grid->addWidget(new QLabel("Source URL:", frame), 0, 0);
     grid->addLayout(source, 0, 1, 1, 2);
@@ -106,8 +95,8 @@ QWidget* frmIframe::createLayoutFrame() {
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setEditText("None");
-    Text4 = textBox("Text4", frame);
-    Text3 = textBox("Text3", frame);
+    Text4 = DialogParts::TextBox(frame, "Text4");
+    Text3 = DialogParts::TextBox(frame, "Text3");
     // The boxes stand right of their captions.
     Check2 = new QCheckBox("Frame Border:", frame);
     Check2->setObjectName("Check2");
@@ -182,10 +171,7 @@ void frmIframe::cmdOK_Click() {
         Text1->setFocus();
         return;
     }
-    skipErrors([&] { Module1::PendingSnippet = EffectMarkup::BuildIframe(choices()); });
-    Module1::PendingBodyStart.clear();
-    Module1::PreviewSource = Code;
-    handOver();
+    handOver(Code, EffectMarkup::BuildIframe(choices()), QString());
 }
 
 void frmIframe::cmdCancel_Click() {

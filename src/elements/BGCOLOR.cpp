@@ -30,13 +30,6 @@ constexpr int FormHeight = 4860;
 constexpr int HelpTopic = 13;
 const QSize PreviewBox(150, 100);
 
-QLabel* label(const QString& text, QWidget* parent, const QString& name = QString()) {
-    auto* l = new QLabel(text, parent);
-    if (!name.isEmpty())
-        l->setObjectName(name);
-    return l;
-}
-
 QGroupBox* frame(const QString& caption, QWidget* parent, const QString& name) {
     auto* f = new QGroupBox(caption, parent);
     f->setObjectName(name);
@@ -161,7 +154,7 @@ QWidget* BGCOLOR::colorsPage() {
     grid->setVerticalSpacing(3);
     cboBGColor = colorList(f, "cboBGColor");
     lblBGColor = swatch(f, "lblBGColor");
-    grid->addWidget(label("Background color:", f, "Label1"), 0, 0);
+    grid->addWidget(DialogParts::Label(f, "Background color:", "Label1"), 0, 0);
     grid->addWidget(cboBGColor, 0, 1);
     grid->addWidget(lblBGColor, 0, 2);
     const char* const captions[4] = {
@@ -170,7 +163,7 @@ QWidget* BGCOLOR::colorsPage() {
     for (int i = 0; i < 4; ++i) {
         cboColor[i] = colorList(f, QString("cboColor_%1").arg(i));
         lblSelectColor[i] = swatch(f, QString("lblSelectColor_%1").arg(i));
-        grid->addWidget(label(captions[i], f, labelNames[i]), i + 1, 0);
+        grid->addWidget(DialogParts::Label(f, captions[i], labelNames[i]), i + 1, 0);
         grid->addWidget(cboColor[i], i + 1, 1);
         grid->addWidget(lblSelectColor[i], i + 1, 2);
     }
@@ -181,7 +174,8 @@ QWidget* BGCOLOR::colorsPage() {
     const char* const texts[4] = {"Normal Text", "Linked Text", "Visited Link Text",
                                   "Active Link Text"};
     for (int i = 0; i < 4; ++i) {
-        lblPreviewColor[i] = label(texts[i], fraPreview, QString("lblPreviewColor_%1").arg(i));
+        lblPreviewColor[i] =
+            DialogParts::Label(fraPreview, texts[i], QString("lblPreviewColor_%1").arg(i));
         lblPreviewColor[i]->setAutoFillBackground(true);
         preview->addWidget(lblPreviewColor[i]);
     }
@@ -239,9 +233,11 @@ QWidget* BGCOLOR::metaTagsPage() {
     cmdMetaTags = new QPushButton("&Meta Tags...", page);
     cmdMetaTags->setObjectName("cmdMetaTags");
     cmdMetaTags->setAutoDefault(false);
-    auto* text = label("Click here to specify your Web page's META tags including your Web page "
-                       "description and keywords that search engines use to index your Web site.",
-                       page, "Label18");
+    auto* text = DialogParts::Label(
+        page,
+        "Click here to specify your Web page's META tags including your Web page "
+        "description and keywords that search engines use to index your Web site.",
+        "Label18");
     text->setWordWrap(true);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(cmdMetaTags, 0, Qt::AlignTop);

@@ -19,7 +19,7 @@ void InsertHorizontalLine(QWidget* owner) {
     try {
         frmHorizLine dialog(owner);
         dialog.exec();
-    } catch (...) {
+    } catch (const PlatformError&) {
         return;
     }
     if (Module1::PendingSnippet.isEmpty() && Module1::PendingBodyStart.isEmpty())

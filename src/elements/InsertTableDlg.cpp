@@ -27,18 +27,6 @@ constexpr int FormWidth = 7755;
 constexpr int FormHeight = 6390;
 constexpr int BandHeight = 855;
 
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QLineEdit* textBox(const QString& name, QWidget* parent) {
-    auto* t = new QLineEdit(parent);
-    t->setObjectName(name);
-    return t;
-}
-
 ClickLabel* colorLabel(const QString& name, QWidget* parent) {
     auto* l = new ClickLabel("Click to Select Color", parent);
     l->setObjectName(name);
@@ -60,22 +48,22 @@ const QString InvisibleBordersQuestion = QStringLiteral(
 
 InsertTableDlg::InsertTableDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("InsertTableDlg");
-    setWindowTitle(QString());
+    setWindowTitle("Insert Table");
 
     auto* frame = new QGroupBox("Attributes", this);
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
     int row = 0;
 
-    Rows = textBox("Rows", frame);
+    Rows = DialogParts::TextBox(frame, "Rows");
     UpDown9 = DialogParts::UpDown(frame, "UpDown9", Rows, 1, 500);
-    grid->addWidget(label("Number of rows:", "RowLabel", frame), row, 0);
+    grid->addWidget(DialogParts::Label(frame, "Number of rows:", "RowLabel"), row, 0);
     grid->addWidget(Rows, row, 1);
     grid->addWidget(UpDown9, row++, 2);
 
-    Cols = textBox("Cols", frame);
+    Cols = DialogParts::TextBox(frame, "Cols");
     UpDown1 = DialogParts::UpDown(frame, "UpDown1", Cols, 1, 500);
-    grid->addWidget(label("Number of columns:", "ColLabel", frame), row, 0);
+    grid->addWidget(DialogParts::Label(frame, "Number of columns:", "ColLabel"), row, 0);
     grid->addWidget(Cols, row, 1);
     grid->addWidget(UpDown1, row++, 2);
 
@@ -84,42 +72,43 @@ InsertTableDlg::InsertTableDlg(QWidget* parent) : QDialog(parent) {
     chkBorder->setLayoutDirection(Qt::RightToLeft); // the caption on the left of the box
     grid->addWidget(chkBorder, row++, 0, Qt::AlignLeft);
 
-    txtBorderSize = textBox("txtBorderSize", frame);
+    txtBorderSize = DialogParts::TextBox(frame, "txtBorderSize");
     UpDown3 = DialogParts::UpDown(frame, "UpDown3", txtBorderSize, 0, 20);
-    Label26 = label("Border Size:", "Label26", frame);
+    Label26 = DialogParts::Label(frame, "Border Size:", "Label26");
     grid->addWidget(Label26, row, 0);
     grid->addWidget(txtBorderSize, row, 1);
     grid->addWidget(UpDown3, row++, 2);
 
-    Label3 = label("Border Color:", "Label3", frame);
+    Label3 = DialogParts::Label(frame, "Border Color:", "Label3");
     lblBorderColor = colorLabel("lblBorderColor", frame);
     grid->addWidget(Label3, row, 0);
     grid->addWidget(lblBorderColor, row++, 1);
 
-    txtCellspacing = textBox("txtCellspacing", frame);
+    txtCellspacing = DialogParts::TextBox(frame, "txtCellspacing");
     UpDown4 = DialogParts::UpDown(frame, "UpDown4", txtCellspacing, 0, 30);
-    grid->addWidget(label("Cell Spacing:", "Label28", frame), row, 0);
+    grid->addWidget(DialogParts::Label(frame, "Cell Spacing:", "Label28"), row, 0);
     grid->addWidget(txtCellspacing, row, 1);
     grid->addWidget(UpDown4, row++, 2);
 
-    txtCellpadding = textBox("txtCellpadding", frame);
+    txtCellpadding = DialogParts::TextBox(frame, "txtCellpadding");
     UpDown5 = DialogParts::UpDown(frame, "UpDown5", txtCellpadding, 0, 30);
-    grid->addWidget(label("Cell Padding:", "Label27", frame), row, 0);
+    grid->addWidget(DialogParts::Label(frame, "Cell Padding:", "Label27"), row, 0);
     grid->addWidget(txtCellpadding, row, 1);
     grid->addWidget(UpDown5, row++, 2);
 
-    txtWidth = textBox("txtWidth", frame);
-    grid->addWidget(label("Table Width:", "Label1", frame), row, 0);
+    txtWidth = DialogParts::TextBox(frame, "txtWidth");
+    grid->addWidget(DialogParts::Label(frame, "Table Width:", "Label1"), row, 0);
     grid->addWidget(txtWidth, row++, 1);
-    grid->addWidget(label("(in pixels or percentage of browser width)", "Label2", frame), row++, 1,
-                    1, 3);
+    grid->addWidget(
+        DialogParts::Label(frame, "(in pixels or percentage of browser width)", "Label2"), row++, 1,
+        1, 3);
 
     lblBGColor = colorLabel("lblBGColor", frame);
-    grid->addWidget(label("Background Color:", "Label6", frame), row, 0);
+    grid->addWidget(DialogParts::Label(frame, "Background Color:", "Label6"), row, 0);
     grid->addWidget(lblBGColor, row++, 1);
 
-    TableCaption = textBox("TableCaption", frame);
-    grid->addWidget(label("Caption:", "CaptionLabel", frame), row, 0);
+    TableCaption = DialogParts::TextBox(frame, "TableCaption");
+    grid->addWidget(DialogParts::Label(frame, "Caption:", "CaptionLabel"), row, 0);
     grid->addWidget(TableCaption, row++, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(3);

@@ -24,16 +24,11 @@ constexpr int FormWidth = 5400;
 constexpr int FormHeight = 4350;
 constexpr int BandHeight = 855;
 
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
 } // namespace
 
 frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     setObjectName("frmHorizLine");
-    setWindowTitle(QString());
+    setWindowTitle("Horizontal Line");
     setProperty("HelpContextID", 9);
     DialogParts::SetFormSize(this, FormWidth, FormHeight);
 
@@ -45,18 +40,18 @@ frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     Text1->setObjectName("Text1");
     Text1->setToolTip("This is the thickness of the line, specified in pixels");
     UpDown1 = DialogParts::UpDown(frame, "UpDown1", Text1, 1, 50);
-    grid->addWidget(label("Line thickness:", "Label1", frame), 0, 0);
+    grid->addWidget(DialogParts::Label(frame, "Line thickness:", "Label1"), 0, 0);
     grid->addWidget(Text1, 0, 1);
     grid->addWidget(UpDown1, 0, 2);
-    grid->addWidget(label("pixels", "Label3", frame), 0, 3);
+    grid->addWidget(DialogParts::Label(frame, "pixels", "Label3"), 0, 3);
 
     Text2 = new QLineEdit(frame);
     Text2->setObjectName("Text2");
     Text2->setToolTip("This is the horizontal length of the line, specified in pixels or "
                       "percentage of screen width");
-    grid->addWidget(label("Length of line:", "Label2", frame), 1, 0);
+    grid->addWidget(DialogParts::Label(frame, "Length of line:", "Label2"), 1, 0);
     grid->addWidget(Text2, 1, 1);
-    grid->addWidget(label("pixels/percent", "Label4", frame), 1, 3);
+    grid->addWidget(DialogParts::Label(frame, "pixels/percent", "Label4"), 1, 3);
 
     Check1 = new QCheckBox("No Shading       ", frame);
     Check1->setObjectName("Check1");
@@ -69,7 +64,7 @@ frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     cmbAlign->setEditable(true);
     cmbAlign->setInsertPolicy(QComboBox::NoInsert);
     cmbAlign->setToolTip("This is the alignment of the line");
-    grid->addWidget(label("Align:", "Label5", frame), 3, 0);
+    grid->addWidget(DialogParts::Label(frame, "Align:", "Label5"), 3, 0);
     grid->addWidget(cmbAlign, 3, 1);
 
     lblColor = new ClickLabel("Click to Select Color", frame);
@@ -80,7 +75,7 @@ frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     lblColor->setAutoFillBackground(true);
     lblColor->setCursor(Qt::PointingHandCursor);
     lblColor->setFixedHeight(Text1->sizeHint().height()); // as high as a text box
-    grid->addWidget(label("Color:", "Label6", frame), 4, 0);
+    grid->addWidget(DialogParts::Label(frame, "Color:", "Label6"), 4, 0);
     grid->addWidget(lblColor, 4, 1, 1, 3);
     grid->setColumnStretch(1, 1);
 

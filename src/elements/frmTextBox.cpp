@@ -26,12 +26,6 @@ constexpr int FormWidth = 6250;
 constexpr int FormHeight = 5370;
 constexpr int BandHeight = 855;
 
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
 ClickLabel* colorLabel(const QString& name, QWidget* parent) {
     auto* l = new ClickLabel("Select", parent);
     l->setObjectName(name);
@@ -48,7 +42,7 @@ ClickLabel* colorLabel(const QString& name, QWidget* parent) {
 
 frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     setObjectName("frmTextBox");
-    setWindowTitle(QString());
+    setWindowTitle("Text Box");
 
     txtText = new QPlainTextEdit(this);
     txtText->setObjectName("txtText");
@@ -60,9 +54,9 @@ frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     auto* colorGrid = new QGridLayout(colors);
     lblBGColor = colorLabel("lblBGColor", colors);
     lblTextColor = colorLabel("lblTextColor", colors);
-    colorGrid->addWidget(label("Background:", "Label4", colors), 0, 0);
+    colorGrid->addWidget(DialogParts::Label(colors, "Background:", "Label4"), 0, 0);
     colorGrid->addWidget(lblBGColor, 0, 1);
-    colorGrid->addWidget(label("Text:", "Label2", colors), 1, 0);
+    colorGrid->addWidget(DialogParts::Label(colors, "Text:", "Label2"), 1, 0);
     colorGrid->addWidget(lblTextColor, 1, 1);
 
     fraBorder = new QGroupBox(this);
@@ -70,13 +64,13 @@ frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     auto* borderGrid = new QGridLayout(fraBorder);
     chkBorder = new QCheckBox("Border", fraBorder);
     chkBorder->setObjectName("chkBorder");
-    lblThickness = label("Thickness:", "lblThickness", fraBorder);
+    lblThickness = DialogParts::Label(fraBorder, "Thickness:", "lblThickness");
     txtBorderThickness = new QLineEdit(fraBorder);
     txtBorderThickness->setObjectName("txtBorderThickness");
     UpDown8 = DialogParts::UpDown(fraBorder, "UpDown8", txtBorderThickness, 1, 50);
-    lblColor = label("Color:", "lblColor", fraBorder);
+    lblColor = DialogParts::Label(fraBorder, "Color:", "lblColor");
     lblBorderColor = colorLabel("lblBorderColor", fraBorder);
-    lblStyle = label("Style:", "lblStyle", fraBorder);
+    lblStyle = DialogParts::Label(fraBorder, "Style:", "lblStyle");
     cboBorderStyle = new QComboBox(fraBorder);
     cboBorderStyle->setObjectName("cboBorderStyle");
     borderGrid->addWidget(chkBorder, 0, 0, 1, 3);
@@ -88,33 +82,30 @@ frmTextBox::frmTextBox(QWidget* parent) : QDialog(parent) {
     borderGrid->addWidget(lblStyle, 3, 0);
     borderGrid->addWidget(cboBorderStyle, 3, 1, 1, 2);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setAutoDefault(false); // Enter makes a new line in the text
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
     // The box has no topic of its own: its help button opens the contents.
-    cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
+    const DialogParts::FootButtons foot =
+        DialogParts::AddFootButtons(this, "cmdOK", "cmdCancel", "cmdHelp");
+    cmdOK = foot.ok;
+    cmdCancel = foot.cancel;
+    cmdHelp = foot.help;
+    // Enter makes a new line in the text.
+    cmdOK->setDefault(false);
+    cmdOK->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
 
     auto* side = new QVBoxLayout;
     side->addWidget(colors);
     side->addWidget(fraBorder);
     auto* middle = new QHBoxLayout;
     auto* textColumn = new QVBoxLayout;
-    textColumn->addWidget(label("Text:", "Label1", this));
+    textColumn->addWidget(DialogParts::Label(this, "Text:", "Label1"));
     textColumn->addWidget(txtText);
     middle->addLayout(textColumn, 1);
     middle->addLayout(side);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdHelp);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(9, Twips::toPixels(BandHeight) + 6, 9, 9);
     main->addLayout(middle);
-    main->addLayout(buttons);
+    main->addLayout(foot.row);
 
     connect(chkBorder, &QCheckBox::clicked, this, &frmTextBox::chkBorder_Click);
     connect(lblBGColor, &ClickLabel::clicked, this, &frmTextBox::lblBGColor_Click);

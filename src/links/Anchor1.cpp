@@ -18,13 +18,11 @@ constexpr int FormHeight = 3225;
 // Room for the three lines of the sub-heading.
 constexpr int HeadingHeight = 1035;
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
 } // namespace
 
 Anchor1::Anchor1(QWidget* parent) : QDialog(parent) {
     setObjectName("Anchor1");
+    setWindowTitle("Bookmark");
     setProperty("HelpContextID", 3);
 
     const DialogParts::HeadingBand band =
@@ -35,31 +33,31 @@ Anchor1::Anchor1(QWidget* parent) : QDialog(parent) {
 
     Label5 = new QLabel("Anchor/Bookmark name:", this);
     Label5->setObjectName("Label5");
-    Label5->setGeometry(twips(240, 1185, 5400, 255));
+    Label5->setGeometry(Twips::toPixels(240, 1185, 5400, 255));
     Target = new QLineEdit(this);
     Target->setObjectName("Target");
     Target->setToolTip("This is the name of the target anchor");
-    Target->setGeometry(twips(240, 1455, 5400, 315));
+    Target->setGeometry(Twips::toPixels(240, 1455, 5400, 315));
     Label5->setBuddy(Target);
 
     Label4 = new QLabel("Text that will be displayed on the Web page (optional):", this);
     Label4->setObjectName("Label4");
-    Label4->setGeometry(twips(240, 1845, 5400, 255));
+    Label4->setGeometry(Twips::toPixels(240, 1845, 5400, 255));
     Source = new QLineEdit(this);
     Source->setObjectName("Source");
     Source->setToolTip("This text will appear on the Web page at the location of the target");
-    Source->setGeometry(twips(240, 2115, 5400, 315));
+    Source->setGeometry(Twips::toPixels(240, 2115, 5400, 315));
     Label4->setBuddy(Source);
 
     cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
-    cmdHelp->setGeometry(twips(240, 2580, 420, 375));
+    cmdHelp->setGeometry(Twips::toPixels(240, 2580, 420, 375));
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdOK->setGeometry(twips(3000, 2580, 1215, 375));
+    cmdOK->setGeometry(Twips::toPixels(3000, 2580, 1215, 375));
     cmdCancel = new QPushButton("&Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(4365, 2580, 1215, 375));
+    cmdCancel->setGeometry(Twips::toPixels(4365, 2580, 1215, 375));
     setTabOrder(Target, Source);
     setTabOrder(Source, cmdOK);
     setTabOrder(cmdOK, cmdCancel);

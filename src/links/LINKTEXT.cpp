@@ -21,10 +21,6 @@ namespace {
 constexpr int FormWidth = 6555;
 constexpr int FormHeight = 4305;
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& where) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -52,7 +48,7 @@ LINKTEXT::LINKTEXT(QWidget* parent) : QDialog(parent) {
     TabStrip1->addTab(" Properties ");
     TabStrip1->addTab(" Advanced ");
     TabStrip1->setDrawBase(true);
-    TabStrip1->setGeometry(twips(120, 120, 6315, 360));
+    TabStrip1->setGeometry(Twips::toPixels(120, 120, 6315, 360));
 
     for (int i = 0; i < 2; ++i) {
         auto* page = new QWidget(this);
@@ -62,67 +58,67 @@ LINKTEXT::LINKTEXT(QWidget* parent) : QDialog(parent) {
 
     // " Properties ": the text and the address.
     QWidget* p0 = Picture1[0];
-    Label1 = addLabel(p0, "Label1", "Hyperlink text:", twips(120, 120, 5900, 255));
-    LText1 = addBox(p0, "LText1", twips(120, 405, 5900, 315));
+    Label1 = addLabel(p0, "Label1", "Hyperlink text:", Twips::toPixels(120, 120, 5900, 255));
+    LText1 = addBox(p0, "LText1", Twips::toPixels(120, 405, 5900, 315));
     LText1->setToolTip("This text will be displayed and clickable on the Web page.");
     Label1->setBuddy(LText1);
-    Label2 =
-        addLabel(p0, "Label2", "URL of Web page or file to link to:", twips(120, 900, 5000, 255));
+    Label2 = addLabel(p0, "Label2",
+                      "URL of Web page or file to link to:", Twips::toPixels(120, 900, 5000, 255));
     httpsite = new QComboBox(p0);
     httpsite->setObjectName("httpsite");
     httpsite->setEditable(true);
     httpsite->setInsertPolicy(QComboBox::NoInsert);
     httpsite->setToolTip("For example: http://www.example.com/ or /home/me/pages/index.html");
-    httpsite->setGeometry(twips(120, 1185, 5040, 315));
+    httpsite->setGeometry(Twips::toPixels(120, 1185, 5040, 315));
     Label2->setBuddy(httpsite);
     Command1 = DialogParts::PictureButton(p0, "Command1", "browse", "Browse for local Web page...");
-    Command1->setGeometry(twips(5220, 1170, 390, 345));
+    Command1->setGeometry(Twips::toPixels(5220, 1170, 390, 345));
     Command3 = DialogParts::PictureButton(p0, "Command3", "favorites",
                                           "Browse Internet Explorer Favorites...", "*");
-    Command3->setGeometry(twips(5640, 1170, 390, 345));
+    Command3->setGeometry(Twips::toPixels(5640, 1170, 390, 345));
 
     // " Advanced ": the bookmark, the new window and the status texts.
     Frame1 = new QGroupBox("Advanced", Picture1[1]);
     Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(twips(60, 30, 6075, 2970));
+    Frame1->setGeometry(Twips::toPixels(60, 30, 6075, 2970));
     Check1 = new QCheckBox("Link to an anchor", Frame1);
     Check1->setObjectName("Check1");
-    Check1->setGeometry(twips(120, 270, 2200, 285));
-    Label3 = addLabel(Frame1, "Label3", "Anchor name:", twips(2400, 270, 1200, 285));
+    Check1->setGeometry(Twips::toPixels(120, 270, 2200, 285));
+    Label3 = addLabel(Frame1, "Label3", "Anchor name:", Twips::toPixels(2400, 270, 1200, 285));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Text1 = addBox(Frame1, "Text1", twips(3660, 255, 2295, 315));
+    Text1 = addBox(Frame1, "Text1", Twips::toPixels(3660, 255, 2295, 315));
     Label3->setBuddy(Text1);
     Label3->hide();
     Text1->hide();
     chkOpenNew = new QCheckBox("Open link in new window", Frame1);
     chkOpenNew->setObjectName("chkOpenNew");
-    chkOpenNew->setGeometry(twips(120, 630, 4000, 285));
+    chkOpenNew->setGeometry(Twips::toPixels(120, 630, 4000, 285));
     Label5 = addLabel(Frame1, "Label5",
                       "When mouse moves over hyperlink, display this text in browser status bar:",
-                      twips(120, 960, 5835, 450));
-    Text2 = addBox(Frame1, "Text2", twips(120, 1440, 5835, 315));
+                      Twips::toPixels(120, 960, 5835, 450));
+    Text2 = addBox(Frame1, "Text2", Twips::toPixels(120, 1440, 5835, 315));
     Label5->setBuddy(Text2);
     Label6 =
         addLabel(Frame1, "Label6",
                  "When mouse moves away from hyperlink, display this text in browser status bar:",
-                 twips(120, 1815, 5835, 450));
-    Text3 = addBox(Frame1, "Text3", twips(120, 2295, 5835, 315));
+                 Twips::toPixels(120, 1815, 5835, 450));
+    Text3 = addBox(Frame1, "Text3", Twips::toPixels(120, 2295, 5835, 315));
     Label6->setBuddy(Text3);
 
     // The button bar.
     Picture2 = new QWidget(this);
     Picture2->setObjectName("Picture2");
-    Picture2->setGeometry(twips(0, 3570, FormWidth, 600));
+    Picture2->setGeometry(Twips::toPixels(0, 3570, FormWidth, 600));
     Command8 = DialogParts::HelpButton(this, "Command8");
     Command8->setParent(Picture2);
-    Command8->setGeometry(twips(120, 60, 420, 375));
+    Command8->setGeometry(Twips::toPixels(120, 60, 420, 375));
     LtextOK = new QPushButton("&OK", Picture2);
     LtextOK->setObjectName("LtextOK");
     LtextOK->setDefault(true);
-    LtextOK->setGeometry(twips(3810, 60, 1215, 375));
+    LtextOK->setGeometry(Twips::toPixels(3810, 60, 1215, 375));
     Command2 = new QPushButton("&Cancel", Picture2);
     Command2->setObjectName("Command2");
-    Command2->setGeometry(twips(5160, 60, 1215, 375));
+    Command2->setGeometry(Twips::toPixels(5160, 60, 1215, 375));
 
     setTabOrder(LText1, httpsite);
     setTabOrder(httpsite, Command1);

@@ -118,20 +118,6 @@ const QString LinkFilter = QStringLiteral(
     "(*.gif)|*.gif|JPEG Files (*.jpeg, *.jpg)|*.jpeg;*.jpg|AU Files (*.au)|*.au|WAV Files "
     "(*.wav)|*.wav");
 
-QLabel* label(const QString& text, QWidget* parent, const QString& name = QString()) {
-    auto* l = new QLabel(text, parent);
-    if (!name.isEmpty())
-        l->setObjectName(name);
-    return l;
-}
-
-QLineEdit* textBox(const QString& name, const QString& tip, QWidget* parent) {
-    auto* t = new QLineEdit(parent);
-    t->setObjectName(name);
-    t->setToolTip(tip);
-    return t;
-}
-
 QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
@@ -223,12 +209,12 @@ QWidget* LinkGraph::selectImagePage() {
     cmdImageBrowser = new QPushButton("&Use Image Browser >>", page);
     cmdImageBrowser->setObjectName("cmdImageBrowser");
     cmdImageBrowser->setAutoDefault(false);
-    Label15 = label("Image width (pixels):", page, "Label15");
-    Label16 = label("Image height (pixels):", page, "Label16");
+    Label15 = DialogParts::Label(page, "Image width (pixels):", "Label15");
+    Label16 = DialogParts::Label(page, "Image height (pixels):", "Label16");
 
     browser_ = new QWidget(page);
     browser_->setObjectName("ImageBrowser");
-    Label13 = label("Select the image from the file list below:", browser_, "Label13");
+    Label13 = DialogParts::Label(browser_, "Select the image from the file list below:", "Label13");
     Drive1 = new QComboBox(browser_);
     Drive1->setObjectName("Drive1");
     Drive1->addItem(QDir::toNativeSeparators(QDir::rootPath()));
@@ -251,7 +237,7 @@ QWidget* LinkGraph::selectImagePage() {
     browser_->setVisible(false);
 
     auto* layout = new QGridLayout(page);
-    layout->addWidget(label("Enter filename of Image:", page, "Label12"), 0, 0, 1, 2);
+    layout->addWidget(DialogParts::Label(page, "Enter filename of Image:", "Label12"), 0, 0, 1, 2);
     layout->addWidget(GraphText, 1, 0);
     layout->addWidget(Command2, 1, 1);
     auto* sizes = new QVBoxLayout;
@@ -281,7 +267,8 @@ QWidget* LinkGraph::linkPage() {
     Command5->setAutoDefault(false);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(
-        label("Type the URL of the Web page, image or file you wish to link to:", frame, "Label1"),
+        DialogParts::Label(
+            frame, "Type the URL of the Web page, image or file you wish to link to:", "Label1"),
         0, 0, 1, 3);
     grid->addWidget(XimageLink, 1, 0);
     grid->addWidget(Command1, 1, 1);
@@ -301,32 +288,33 @@ QWidget* LinkGraph::layoutPage() {
     Combo1 = new QComboBox(frame);
     Combo1->setObjectName("Combo1");
     Combo1->setToolTip("This is the alignment of the image with surrounding text");
-    Text1 = textBox("Text1", "Width of the image in pixels", frame);
-    Text2 = textBox("Text2", "Height of the image in pixels", frame);
-    Text3 = textBox("Text3", "Width of border around image (in pixels)", frame);
+    Text1 = DialogParts::TextBox(frame, "Text1", "Width of the image in pixels");
+    Text2 = DialogParts::TextBox(frame, "Text2", "Height of the image in pixels");
+    Text3 = DialogParts::TextBox(frame, "Text3", "Width of border around image (in pixels)");
     Text3->setText("0");
-    Text4 = textBox("Text4", "Amount of clear space above and below the image (in pixels)", frame);
-    Text5 = textBox("Text5", "Amount of clear space to the left and right of the image (in pixels)",
-                    frame);
+    Text4 = DialogParts::TextBox(frame, "Text4",
+                                 "Amount of clear space above and below the image (in pixels)");
+    Text5 = DialogParts::TextBox(
+        frame, "Text5", "Amount of clear space to the left and right of the image (in pixels)");
     UpDown3 = DialogParts::UpDown(frame, "UpDown3", Text3, 0, 20);
     UpDown2 = DialogParts::UpDown(frame, "UpDown2", Text4, 0, 100);
     UpDown1 = DialogParts::UpDown(frame, "UpDown1", Text5, 0, 100);
 
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
-    grid->addWidget(label("Alignment:", frame, "Label2"), 0, 0);
+    grid->addWidget(DialogParts::Label(frame, "Alignment:", "Label2"), 0, 0);
     grid->addWidget(Combo1, 0, 1, 1, 2);
-    grid->addWidget(label("Image Width:", frame, "Label3"), 1, 0);
+    grid->addWidget(DialogParts::Label(frame, "Image Width:", "Label3"), 1, 0);
     grid->addWidget(Text1, 1, 1);
-    grid->addWidget(label("Image Height:", frame, "Label4"), 2, 0);
+    grid->addWidget(DialogParts::Label(frame, "Image Height:", "Label4"), 2, 0);
     grid->addWidget(Text2, 2, 1);
-    grid->addWidget(label("Border Width:", frame, "Label5"), 0, 3);
+    grid->addWidget(DialogParts::Label(frame, "Border Width:", "Label5"), 0, 3);
     grid->addWidget(Text3, 0, 4);
     grid->addWidget(UpDown3, 0, 5);
-    grid->addWidget(label("Vertical Space:", frame, "Label6"), 1, 3);
+    grid->addWidget(DialogParts::Label(frame, "Vertical Space:", "Label6"), 1, 3);
     grid->addWidget(Text4, 1, 4);
     grid->addWidget(UpDown2, 1, 5);
-    grid->addWidget(label("Horizontal Space:", frame, "Label7"), 2, 3);
+    grid->addWidget(DialogParts::Label(frame, "Horizontal Space:", "Label7"), 2, 3);
     grid->addWidget(Text5, 2, 4);
     grid->addWidget(UpDown1, 2, 5);
     grid->setRowStretch(3, 1);

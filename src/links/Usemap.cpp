@@ -2,6 +2,7 @@
 
 #include "core/CFile.h"
 #include "core/DialogParts.h"
+#include "core/FormFit.h"
 #include "core/Module1.h"
 #include "links/HotspotPicture.h"
 #include "links/ImageMap.h"
@@ -33,13 +34,6 @@ constexpr int PictureTop = 840;
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-int px(int twips) {
-    return Twips::toPixels(twips);
-}
-
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& where) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -50,7 +44,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& text) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->resize(px(ButtonWidth), px(ButtonHeight));
+    button->resize(Twips::toPixels(ButtonWidth), Twips::toPixels(ButtonHeight));
     return button;
 }
 
@@ -101,6 +95,22 @@ Usemap::Usemap(QWidget* parent) : QDialog(parent) {
 
     connectHandlers();
     Form_Load();
+    fitToTexts();
+}
+
+void Usemap::fitToTexts() {
+    // In a larger text the column and the first page grow to their captions, and the
+    // window with them.
+    const QSize column = FormFit::FitControls(Picture3);
+    columnPx_ = qMax(Twips::toPixels(ColumnWidth), column.width());
+    page2LeftPx_ = Twips::toPixels(Page2Left) + columnPx_ - Twips::toPixels(ColumnWidth);
+    const int bandGrowth = FormFit::FitBand(Picture2[0], width());
+    const QSize page = FormFit::FitControls(Picture2[0]);
+    const QSize least = QSize(page.width(), qMax(page.height(), column.height()) + bandGrowth +
+                                                StatusBar1->sizeHint().height());
+    Picture2[1]->move(page2LeftPx_, 0);
+    resize(size().expandedTo(least));
+    Form_Resize();
 }
 
 void Usemap::createPage1() {
@@ -119,34 +129,34 @@ void Usemap::createPage1() {
     lblHeadingText = band.lblSubHeading;
     lblHeadingText->setObjectName("lblHeadingText");
 
-    Label13 = addLabel(page, "Label13", "Select image:", twips(240, 1410, 3000, 255));
+    Label13 = addLabel(page, "Label13", "Select image:", Twips::toPixels(240, 1410, 3000, 255));
     Text8 = new QLineEdit(page);
     Text8->setObjectName("Text8");
     Text8->setToolTip("This is the filename of the image to be mapped");
-    Text8->setGeometry(twips(240, 1680, 3705, 315));
+    Text8->setGeometry(Twips::toPixels(240, 1680, 3705, 315));
     // Only Browse names the picture: a typed name would have no picture behind it.
     Text8->setReadOnly(true);
     Label13->setBuddy(Text8);
     Command7 = DialogParts::PictureButton(page, "Command7", "browse", "Browse for image...");
-    Command7->setGeometry(twips(4005, 1665, 420, 345));
+    Command7->setGeometry(Twips::toPixels(4005, 1665, 420, 345));
 
-    Label1 = addLabel(page, "Label1", "Image map name:", twips(240, 2190, 3000, 255));
+    Label1 = addLabel(page, "Label1", "Image map name:", Twips::toPixels(240, 2190, 3000, 255));
     Text1 = new QLineEdit(page);
     Text1->setObjectName("Text1");
     Text1->setToolTip("This is the name of the image map");
-    Text1->setGeometry(twips(240, 2460, 3705, 315));
+    Text1->setGeometry(Twips::toPixels(240, 2460, 3705, 315));
     Label1->setBuddy(Text1);
 
-    Label2 = addLabel(page, "Label2", "Preview", twips(4800, 1410, 3000, 255));
+    Label2 = addLabel(page, "Label2", "Preview", Twips::toPixels(4800, 1410, 3000, 255));
     Picture5 = new QLabel(page);
     Picture5->setObjectName("Picture5");
     Picture5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture5->setGeometry(twips(4800, 1680, 3570, 2580));
+    Picture5->setGeometry(Twips::toPixels(4800, 1680, 3570, 2580));
 
     Command4 = addButton(page, "Command4", "Next >>");
-    Command4->move(px(5790), px(4560));
+    Command4->move(Twips::toPixels(5790), Twips::toPixels(4560));
     cmdCancel = addButton(page, "cmdCancel", "&Cancel");
-    cmdCancel->move(px(7155), px(4560));
+    cmdCancel->move(Twips::toPixels(7155), Twips::toPixels(4560));
 
     setTabOrder(Text8, Command7);
     setTabOrder(Command7, Text1);
@@ -169,8 +179,8 @@ void Usemap::createPage2() {
     grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
     Label7->setPalette(grey);
     Label7->setWordWrap(true);
-    Label7->setMargin(px(120));
-    Label7->setGeometry(twips(0, 0, FormWidth - Page2Left - Page2RightMargin, 720));
+    Label7->setMargin(Twips::toPixels(120));
+    Label7->setGeometry(Twips::toPixels(0, 0, FormWidth - Page2Left - Page2RightMargin, 720));
 
     // The picture at its own size; a picture larger than the screen can be scrolled to.
     Picture1Scroll = new QScrollArea(page);
@@ -194,7 +204,8 @@ void Usemap::createColumn() {
     Picture3->setMouseTracking(true);
     Picture3->installEventFilter(this);
 
-    Label4 = addLabel(Picture3, "Label4", "Select Area shape:", twips(120, 240, 1725, 255));
+    Label4 =
+        addLabel(Picture3, "Label4", "Select Area shape:", Twips::toPixels(120, 240, 1725, 255));
     const QStringList captions = {"Circle", "Rectangle", "Polygon"};
     for (int i = 0; i < 3; ++i) {
         const int top = 660 + i * 570;
@@ -203,14 +214,14 @@ void Usemap::createColumn() {
         icon->setPixmap(shapeIcon(i));
         icon->setAlignment(Qt::AlignCenter);
         icon->setLineWidth(1);
-        icon->setGeometry(twips(240, top, 360, 360));
+        icon->setGeometry(Twips::toPixels(240, top, 360, 360));
         icon->setMouseTracking(true);
         icon->installEventFilter(this);
         Picture4 << icon;
 
         auto* caption = new ClickLabel(captions[i], Picture3);
         caption->setObjectName(QString("Label3_%1").arg(i));
-        caption->setGeometry(twips(720, top + 45, 1125, 270));
+        caption->setGeometry(Twips::toPixels(720, top + 45, 1125, 270));
         caption->setMouseTracking(true);
         caption->installEventFilter(this);
         Label3 << caption;
@@ -222,10 +233,10 @@ void Usemap::createColumn() {
     Command1 = addButton(Picture3, "Command1", "&Cancel");
     Command8 = DialogParts::HelpButton(this, "Command8", "Click here for help");
     Command8->setParent(Picture3);
-    Command8->resize(px(420), px(ButtonHeight));
+    Command8->resize(Twips::toPixels(420), Twips::toPixels(ButtonHeight));
     for (QPushButton* b : {Command5, Command2, Command1})
-        b->move(px(660), b->y());
-    Command8->move(px(120), Command8->y());
+        b->move(Twips::toPixels(660), b->y());
+    Command8->move(Twips::toPixels(120), Command8->y());
 }
 
 void Usemap::connectHandlers() {
@@ -245,7 +256,7 @@ void Usemap::connectHandlers() {
 
 void Usemap::Form_Load() {
     skipErrors([&] {
-        resize(px(FormWidth), px(FormHeight));
+        resize(Twips::toPixels(FormWidth), Twips::toPixels(FormHeight));
         Form_Resize();
     });
     skipErrors([&] {
@@ -254,7 +265,7 @@ void Usemap::Form_Load() {
         Picture2[0]->raise();
         Picture2[1]->setFrameShape(QFrame::Box);
         Picture2[1]->setLineWidth(1);
-        Picture2[1]->move(px(Page2Left), 0);
+        Picture2[1]->move(page2LeftPx_, 0);
         Picture2[1]->hide();
         Picture5->setFrameShape(QFrame::NoFrame);
     });
@@ -334,7 +345,8 @@ void Usemap::Command4_Click() {
         const QRect place = ImageMap::WindowForPicture(
             size() * Twips::PerPixel, Picture1->pictureSize() * Twips::PerPixel, screenTwips);
         resize(Twips::toPixels(place.size()));
-        move(available.topLeft() + QPoint(px(place.left()), px(place.top())));
+        move(available.topLeft() +
+             QPoint(Twips::toPixels(place.left()), Twips::toPixels(place.top())));
     });
     Label3_Click(ImageMap::Rectangle);
 }
@@ -351,14 +363,15 @@ void Usemap::Form_Resize() {
     const int windowTwips = width() * Twips::PerPixel;
     for (QFrame* page : Picture2)
         page->resize(width(), clientHeight);
-    Picture2[1]->resize(px(windowTwips - Page2Left - Page2RightMargin), clientHeight);
+    Picture2[1]->resize(width() - page2LeftPx_ - Twips::toPixels(Page2RightMargin), clientHeight);
     Label7->resize(Picture2[1]->width(), Label7->height());
     DialogParts::SizeHeadingBand({lblHeadingBkg, lblHeading, lblHeadingText}, windowTwips);
     const int border = Picture2[1]->frameWidth();
-    Picture1Scroll->setGeometry(px(PictureLeft), px(PictureTop),
-                                qMax(0, Picture2[1]->width() - px(PictureLeft) - border),
-                                qMax(0, clientHeight - px(PictureTop) - border));
-    Picture3->setGeometry(0, 0, px(ColumnWidth), clientHeight);
+    Picture1Scroll->setGeometry(
+        Twips::toPixels(PictureLeft), Twips::toPixels(PictureTop),
+        qMax(0, Picture2[1]->width() - Twips::toPixels(PictureLeft) - border),
+        qMax(0, clientHeight - Twips::toPixels(PictureTop) - border));
+    Picture3->setGeometry(0, 0, columnPx_, clientHeight);
     Picture3_Resize();
 }
 
@@ -366,11 +379,11 @@ void Usemap::Picture3_Resize() {
     const int column = Picture3->height() * Twips::PerPixel;
     auto heightOf = [](QWidget* w) { return w->height() * Twips::PerPixel; };
     const int cancelTop = column - heightOf(Command1) - 150;
-    Command1->move(Command1->x(), px(cancelTop));
-    Command8->move(Command8->x(), px(column - heightOf(Command8) - 150));
+    Command1->move(Command1->x(), Twips::toPixels(cancelTop));
+    Command8->move(Command8->x(), Twips::toPixels(column - heightOf(Command8) - 150));
     const int doneTop = cancelTop - heightOf(Command2) - 100;
-    Command2->move(Command2->x(), px(doneTop));
-    Command5->move(Command5->x(), px(doneTop - heightOf(Command5) - 200));
+    Command2->move(Command2->x(), Twips::toPixels(doneTop));
+    Command5->move(Command5->x(), Twips::toPixels(doneTop - heightOf(Command5) - 200));
 }
 
 void Usemap::Command2_Click() {

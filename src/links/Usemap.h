@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPointF>
@@ -90,6 +92,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitToTexts();
+    int columnPx_ = Twips::toPixels(1965); // the left column, as wide as its captions
+    int page2LeftPx_ = Twips::toPixels(2040);
     void createPage1();
     void createPage2();
     void createColumn();

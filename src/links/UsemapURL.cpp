@@ -19,10 +19,6 @@ namespace {
 constexpr int FormWidth = 6000;
 constexpr int FormHeight = 2565;
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-
 QComboBox* addCombo(QWidget* parent, const QString& name, const QString& tip, const QRect& where) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
@@ -41,34 +37,34 @@ UsemapURL::UsemapURL(QListWidget* areaList, QWidget* owner) : QDialog(owner), Li
 
     Label8 = new QLabel("Link the hotspot to this URL:", this);
     Label8->setObjectName("Label8");
-    Label8->setGeometry(twips(120, 120, 5000, 255));
+    Label8->setGeometry(Twips::toPixels(120, 120, 5000, 255));
     Combo1 = addCombo(this, "Combo1", "This is the URL (address) of the Web page to link to",
-                      twips(120, 405, 4860, 315));
+                      Twips::toPixels(120, 405, 4860, 315));
     Label8->setBuddy(Combo1);
     Command4 =
         DialogParts::PictureButton(this, "Command4", "browse", "Browse for local Web page...");
-    Command4->setGeometry(twips(5040, 390, 390, 345));
+    Command4->setGeometry(Twips::toPixels(5040, 390, 390, 345));
     Command3 = DialogParts::PictureButton(this, "Command3", "favorites",
                                           "Browse Internet Explorer Favorites...", "*");
-    Command3->setGeometry(twips(5460, 390, 390, 345));
+    Command3->setGeometry(Twips::toPixels(5460, 390, 390, 345));
 
     Label9 = new QLabel("If using Frames, type the name of the frame you wish to target:", this);
     Label9->setObjectName("Label9");
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    Label9->setGeometry(twips(120, 825, 5730, 480));
+    Label9->setGeometry(Twips::toPixels(120, 825, 5730, 480));
     Combo2 = addCombo(this, "Combo2",
                       "This is the name of the target frame where the Web page will be displayed",
-                      twips(120, 1380, 2400, 315));
+                      Twips::toPixels(120, 1380, 2400, 315));
     Label9->setBuddy(Combo2);
 
     Command1 = new QPushButton("&OK", this);
     Command1->setObjectName("Command1");
     Command1->setDefault(true);
-    Command1->setGeometry(twips(3270, 1995, 1215, 375));
+    Command1->setGeometry(Twips::toPixels(3270, 1995, 1215, 375));
     Command2 = new QPushButton("&Cancel", this);
     Command2->setObjectName("Command2");
-    Command2->setGeometry(twips(4635, 1995, 1215, 375));
+    Command2->setGeometry(Twips::toPixels(4635, 1995, 1215, 375));
 
     setTabOrder(Combo1, Combo2);
     setTabOrder(Combo2, Command1);

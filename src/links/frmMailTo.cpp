@@ -27,10 +27,6 @@ const QString SettingsApp = QStringLiteral("Tessaly");
 const QString SettingsSection = QStringLiteral("Miscellaneous");
 const QString SettingsKey = QStringLiteral("EmailAddress");
 
-QRect twips(int left, int top, int width, int height) {
-    return Twips::toPixels(QRect(left, top, width, height));
-}
-
 // A check box whose long caption wraps onto more lines; the whole box takes clicks.
 class WrappingCheckBox : public QCheckBox {
 public:
@@ -56,11 +52,26 @@ protected:
         }
     }
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+public:
+    // The caption wraps: the box grows downwards, never wider.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect indicator =
+            style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        const QRect text = fontMetrics().boundingRect(
+            QRect(0, 0, qMax(1, width - indicator.right() - 6), 100000),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, this->text());
+        return qMax(indicator.height(), text.height());
+    }
 };
 } // namespace
 
 frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
     setObjectName("frmMailTo");
+    setWindowTitle("E-mail Link");
     setProperty("HelpContextID", 4);
 
     const DialogParts::HeadingBand band =
@@ -72,13 +83,13 @@ frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
     auto label = [this](QLabel*& l, const QString& name, const QString& text, int top) {
         l = new QLabel(text, this);
         l->setObjectName(name);
-        l->setGeometry(twips(240, top, 2700, 315));
+        l->setGeometry(Twips::toPixels(240, top, 2700, 315));
     };
     auto box = [this](QLineEdit*& b, const QString& name, const QString& tip, int top, int width) {
         b = new QLineEdit(this);
         b->setObjectName(name);
         b->setToolTip(tip);
-        b->setGeometry(twips(3000, top, width, 315));
+        b->setGeometry(Twips::toPixels(3000, top, width, 315));
     };
     label(Label1, "Label1", "Email address:", 1215);
     box(Email, "Email", "This is the email address you wish to link to", 1215, 3765);
@@ -86,14 +97,14 @@ frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
     box(txtSubject, "txtSubject", "This is the default subject of the email message", 1635, 3765);
     label(Label2, "Label2", "Text that will appear as a link on the Web page:", 2055);
     Label2->setWordWrap(true);
-    Label2->setGeometry(twips(240, 2055, 2700, 495));
+    Label2->setGeometry(Twips::toPixels(240, 2055, 2700, 495));
     box(MailToText, "MailToText",
         "This is the text that will be displayed as the email link on your Web page", 2055, 3765);
     label(Label3, "Label3", "Image (optional):", 2655);
     box(txtImage, "txtImage",
         "This is an image that will be displayed as the email link on your Web page", 2655, 3285);
     cmdBrowse = DialogParts::PictureButton(this, "cmdBrowse", "browse", "Browse for image...");
-    cmdBrowse->setGeometry(twips(6345, 2640, 420, 345));
+    cmdBrowse->setGeometry(Twips::toPixels(6345, 2640, 420, 345));
     Label1->setBuddy(Email);
     Label4->setBuddy(txtSubject);
     Label2->setBuddy(MailToText);
@@ -105,17 +116,17 @@ frmMailTo::frmMailTo(QWidget* parent) : QDialog(parent) {
         this);
     chkAntiSpam->setObjectName("chkAntiSpam");
     chkAntiSpam->setChecked(true);
-    chkAntiSpam->setGeometry(twips(240, 3120, 6525, 495));
+    chkAntiSpam->setGeometry(Twips::toPixels(240, 3120, 6525, 495));
 
     cmdHelp = DialogParts::HelpButton(this, "cmdHelp");
-    cmdHelp->setGeometry(twips(240, 3900, 420, 375));
+    cmdHelp->setGeometry(Twips::toPixels(240, 3900, 420, 375));
     cmdOK = new QPushButton("&OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdOK->setGeometry(twips(4170, 3900, 1215, 375));
+    cmdOK->setGeometry(Twips::toPixels(4170, 3900, 1215, 375));
     cmdCancel = new QPushButton("&Cancel", this);
     cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twips(5550, 3900, 1215, 375));
+    cmdCancel->setGeometry(Twips::toPixels(5550, 3900, 1215, 375));
 
     setTabOrder(Email, txtSubject);
     setTabOrder(txtSubject, MailToText);

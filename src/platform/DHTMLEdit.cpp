@@ -280,11 +280,23 @@ void DHTMLEdit::PrintDocument(bool prompt) {
     writePending();
     bool done = false;
     bool ok = false;
-    auto c = connect(view_, &QWebEngineView::printFinished, this, [&](bool success) {
-        done = true;
-        ok = success;
-    });
-    view_->print(&printer);
+    QMetaObject::Connection c;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // A file gets the engine's own PDF: text stays text and links stay links (the
+        // printer path would draw every page as one picture).
+        c = connect(view_, &QWebEngineView::pdfPrintingFinished, this,
+                    [&](const QString&, bool success) {
+                        done = true;
+                        ok = success;
+                    });
+        view_->printToPdf(printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
+    } else {
+        c = connect(view_, &QWebEngineView::printFinished, this, [&](bool success) {
+            done = true;
+            ok = success;
+        });
+        view_->print(&printer);
+    }
     try {
         wait_->until([&done] { return done; });
     } catch (const PlatformError&) {

@@ -35,11 +35,13 @@ public:
     ~DHTMLEdit() override;
 
     // Loads a page file; ("", true) asks for the file first (a cancelled question
-    // changes nothing). Refuses, keeping the page it has, a file that is not a page
-    // (binary content) and what editing would destroy: server-side script and framesets.
-    // A load that another load or New replaces before it is done leaves the page, its
-    // path and character set to that one.
-    void LoadDocument(const QString& path, bool promptUser = false);
+    // changes nothing and gives false). Refuses, keeping the page it has, a file that is
+    // not a page (binary content) and what editing would destroy: server-side script and
+    // framesets in the page's markup. Text in UTF-16 without a byte-order mark, which
+    // the engine cannot read, is read here. A load that another load or New replaces
+    // before it is done gives false too, and leaves the page, its path and character set
+    // to that one.
+    bool LoadDocument(const QString& path, bool promptUser = false);
     // Loads the page file the program has just written from this page in charset (a
     // save's reload), as LoadDocument does: the page keeps that character set, whatever
     // the engine guesses for a file that does not declare one, and the user's place (the
@@ -81,6 +83,10 @@ public:
     // The character set the page is written in: the meta charset of the HTML last
     // written, else that of the file last loaded, else UTF-8.
     QString CharacterSet() const { return charset_; }
+    // How many characters of the file last loaded could not be read in its character
+    // set: the page shows each as the replacement character U+FFFD, and a save writes it
+    // so. 0 for a page not loaded from a file.
+    qsizetype UnreadableCharacters() const { return unreadable_; }
 
     bool ShowBorders() const { return showBorders_; }
     void setShowBorders(bool on);
@@ -142,8 +148,6 @@ private:
     void startLoad(const QUrl& url, const QString& html = {});
     bool waitForLoad();
     void loadBlank(const QUrl& url = {});
-    // Loads a checked page file; false when another load or New replaced it first.
-    bool loadFile(const QString& path);
     // The blank page, with no path, in UTF-8, ready for editing.
     void startBlank();
     void setPath(const QString& path);
@@ -194,6 +198,7 @@ private:
     QString path_;
     QString charset_ = QStringLiteral("UTF-8");
     QString loadedCharset_;
+    qsizetype unreadable_ = 0;
     std::optional<PendingWrite> pendingWrite_;
     DisplayState display_;
     bool showBorders_ = false;

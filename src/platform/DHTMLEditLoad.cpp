@@ -3,6 +3,8 @@
 #include "platform/CommonDialog.h"
 #include "platform/EditorPage.h"
 #include "platform/PageKeeper.h"
+#include "platform/PageMarkup.h"
+#include "platform/PageText.h"
 #include "platform/PageWait.h"
 #include "platform/PlatformError.h"
 
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
+#include <optional>
 
 // The page's life in the surface: loading a file or the blank page, and writing HTML
 // into the page.
@@ -35,59 +38,57 @@ QString declaredCharset(const QString& html) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-// Whether bytes hold a frameset tag: "<frameset" in any letter case, not followed by a
-// letter, digit or "_". Searched on the bytes as they are: markers are ASCII in every
-// encoding a page is likely to use, and a large page is not copied for it.
-bool hasFrameset(const QByteArray& bytes) {
-    for (qsizetype at = bytes.indexOf('<'); at >= 0; at = bytes.indexOf('<', at + 1)) {
-        if (bytes.size() - at < 9 || qstrnicmp(bytes.constData() + at + 1, "frameset", 8) != 0)
-            continue;
-        if (at + 9 == bytes.size())
-            return true;
-        const uchar after = uchar(bytes.at(at + 9));
-        if (!QChar::isLetterOrNumber(after) && after != '_')
-            return true;
-    }
-    return false;
+// The comments after the "</html>" of html, which the parser does not leave there.
+qsizetype commentsAfterHtml(const QString& html) {
+    return PageMarkup::Find(QStringView(html)).commentsAfterHtml;
 }
 
-// Whether bytes are something other than text: a picture, an archive, random bytes.
-// Text never holds a NUL byte near its start, unless it is in UTF-16, which starts with
-// its byte-order mark.
-bool isBinary(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return false;
-    return QByteArrayView(bytes).first(qMin<qsizetype>(bytes.size(), 8 * 1024)).contains('\0');
-}
+// What the load needs to know of a page file beyond its path.
+struct PageFileText {
+    // Text in UTF-16 without a byte-order mark, which the engine cannot read by itself
+    // (it would show every other character as a blank): its set and the text, read here.
+    QString wideSet;
+    QString text;
+    // The characters that could not be read, when known before the load (UTF-16).
+    std::optional<qsizetype> unreadable;
+    qsizetype commentsAfterHtml = 0;
+};
 
 // What a page file holds that is no page, or that editing would destroy, as the load
 // error it gives.
-void refuseUneditable(const QString& path) {
+PageFileText refuseUneditable(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         throw PlatformError(ErrorCode::AccessDenied, "Access denied");
     const QByteArray bytes = f.readAll();
     // Shown, it would be garbage, and a save would write that garbage over the file.
-    if (isBinary(bytes))
+    if (PageText::IsBinary(bytes))
         throw PlatformError(ErrorCode::NotAWebPage, "The file is not a Web page");
-    // A block of server script opens with "<?" (not an XML declaration) or "<%" and
-    // closes after it.
-    auto opensAndCloses = [&bytes](const QByteArray& open, const QByteArray& close) {
-        for (qsizetype at = bytes.indexOf(open); at >= 0; at = bytes.indexOf(open, at + 1)) {
-            if (open == "<?" && bytes.mid(at + 2, 3).toLower() == "xml")
-                continue;
-            return bytes.indexOf(close, at + open.size()) >= 0;
+    PageFileText page;
+    PageMarkup::Findings found;
+    const PageText::Wide wide = PageText::WideSet(bytes);
+    if (wide.set.isEmpty()) {
+        found = PageMarkup::Find(QByteArrayView(bytes));
+    } else {
+        qsizetype unreadable = 0;
+        QString text = PageText::DecodeWide(bytes, wide, &unreadable);
+        found = PageMarkup::Find(QStringView(text));
+        page.unreadable = unreadable;
+        if (!wide.marked) {
+            page.wideSet = wide.set;
+            page.text = std::move(text);
         }
-        return false;
-    };
-    if (opensAndCloses("<?", "?>") || opensAndCloses("<%", "%>"))
+    }
+    if (found.uneditable == PageMarkup::Uneditable::ServerScript)
         throw PlatformError(ErrorCode::ServerScript, "Document is primarily server side script");
-    if (hasFrameset(bytes))
+    if (found.uneditable == PageMarkup::Uneditable::Frameset)
         throw PlatformError(ErrorCode::Frameset, "Document contains a frameset");
+    page.commentsAfterHtml = found.commentsAfterHtml;
+    return page;
 }
 
 // A file that can be a page: it exists, is not a folder and can be read.
-void checkPageFile(const QFileInfo& info) {
+PageFileText checkPageFile(const QFileInfo& info) {
     if (!info.exists()) {
         if (!info.absoluteDir().exists())
             throw PlatformError(ErrorCode::PathNotFound, "Path not found");
@@ -97,7 +98,7 @@ void checkPageFile(const QFileInfo& info) {
         throw PlatformError(ErrorCode::InvalidArgument, "Invalid argument");
     if (!info.isReadable())
         throw PlatformError(ErrorCode::AccessDenied, "Access denied");
-    refuseUneditable(info.absoluteFilePath());
+    return refuseUneditable(info.absoluteFilePath());
 }
 
 } // namespace
@@ -150,7 +151,7 @@ QString DHTMLEdit::afterLoad() {
     return attached.value("characterSet").toString();
 }
 
-void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
+bool DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
     QString path = givenPath;
     if (path.isEmpty()) {
         if (!promptUser)
@@ -161,25 +162,29 @@ void DHTMLEdit::LoadDocument(const QString& givenPath, bool promptUser) {
         dialog.FilterIndex = 1;
         dialog.InitDir = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath();
         if (!dialog.ShowOpen(window()))
-            return; // no choice: nothing changes
+            return false; // no choice: nothing changes
         path = dialog.FileName;
     }
     const QFileInfo info(QDir::fromNativeSeparators(path));
-    checkPageFile(info);
-    loadFile(info.absoluteFilePath());
-}
+    const PageFileText page = checkPageFile(info);
 
-bool DHTMLEdit::loadFile(const QString& path) {
     // HTML written into the page and not yet shown is replaced by the load anyway.
     pendingWrite_.reset();
     busy_ = true;
-    startLoad(QUrl::fromLocalFile(path));
+    // Text the engine cannot read goes into a blank page at the file's address, so that
+    // its relative references work as in any page loaded from the file.
+    const bool readHere = !page.text.isNull();
+    startLoad(QUrl::fromLocalFile(info.absoluteFilePath()), readHere ? BlankPage : QString());
     // A load or New started while this one waits (from a timer, say) replaces it: the
     // page shown is theirs, and so are its path and character set.
     const int serial = loadSerial_;
     bool ok = false;
     try {
         ok = waitForLoad();
+        if (ok && serial == loadSerial_ && readHere)
+            callEditor("write", {page.text, viewOptions(), false, false, page.commentsAfterHtml});
+        else if (ok && serial == loadSerial_ && page.commentsAfterHtml > 0)
+            callEditor("placeCommentsAfterHtml", {page.commentsAfterHtml});
     } catch (const PlatformError& e) {
         if (e.Surface != SurfaceFailure::SurfaceClosed)
             busy_ = false;
@@ -198,16 +203,20 @@ bool DHTMLEdit::loadFile(const QString& path) {
         throw PlatformError(ErrorCode::Unexpected, "Unexpected error");
     }
     // The page shown is the file's from here on, whatever its attaching does.
-    setPath(path);
+    setPath(info.absoluteFilePath());
     loadedCharset_.clear();
     charset_ = QStringLiteral("UTF-8");
+    unreadable_ = 0;
     keeper_->keepFile();
     const QString charset = afterLoad();
     if (serial != loadSerial_)
         return false;
-    loadedCharset_ = charset;
+    loadedCharset_ = readHere ? page.wideSet : charset;
     if (!loadedCharset_.isEmpty())
         charset_ = loadedCharset_;
+    // Counted in the set the engine read the file in.
+    unreadable_ =
+        page.unreadable ? *page.unreadable : PageText::UnreadableCharacters(path_, loadedCharset_);
     return true;
 }
 
@@ -232,9 +241,7 @@ void DHTMLEdit::ReloadDocument(const QString& path, const QString& charset) {
             throw;
         place = QVariant();
     }
-    const QFileInfo info(QDir::fromNativeSeparators(path));
-    checkPageFile(info);
-    if (!loadFile(info.absoluteFilePath()))
+    if (!LoadDocument(path))
         return; // another page took the surface meanwhile: its set is its own
     if (!charset.isEmpty()) {
         // The engine guesses a set for a file that declares none (a Western one for a
@@ -262,6 +269,7 @@ void DHTMLEdit::startBlank() {
     setPath(QString());
     loadedCharset_.clear();
     charset_ = QStringLiteral("UTF-8");
+    unreadable_ = 0;
     keeper_->forget();
     afterLoad();
 }
@@ -296,7 +304,8 @@ void DHTMLEdit::ApplyDocumentHTML(const QString& html) {
         throw PlatformError(ErrorCode::Unexpected, "The editing surface stopped working");
     // At once, not at the next input: the keys typed right after it belong to it.
     writePending();
-    const QVariantMap attached = callEditor("write", {html, viewOptions(), true, true}).toMap();
+    const QVariantMap attached =
+        callEditor("write", {html, viewOptions(), true, true, commentsAfterHtml(html)}).toMap();
     noteCharsetOf(html);
     keeper_->keepHtml(html, true);
     display_ = DisplayState::fromPage(attached.value("display").toMap());
@@ -309,8 +318,9 @@ void DHTMLEdit::writePending() {
         return;
     const PendingWrite write = *pendingWrite_;
     pendingWrite_.reset();
-    const QVariantMap attached =
-        callEditor("write", {write.html, viewOptions(), write.markDirty}).toMap();
+    const QVariantMap attached = callEditor("write", {write.html, viewOptions(), write.markDirty,
+                                                      false, commentsAfterHtml(write.html)})
+                                     .toMap();
     display_ = DisplayState::fromPage(attached.value("display").toMap());
     watchFocusProxy();
     post("complete");

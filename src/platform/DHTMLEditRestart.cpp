@@ -2,6 +2,7 @@
 
 #include "platform/MsgBox.h"
 #include "platform/PageKeeper.h"
+#include "platform/PageMarkup.h"
 #include "platform/PageWait.h"
 #include "platform/PlatformError.h"
 
@@ -143,7 +144,7 @@ bool DHTMLEdit::restoreCopy() {
     if (copy.kind == PageKeeper::Copy::Kind::File) {
         // An unchanged page is its file.
         const QFileInfo info(QDir::fromNativeSeparators(path_));
-        if (path_.isEmpty() || !info.isFile() || !info.isReadable() || !loadFile(path_))
+        if (path_.isEmpty() || !info.isFile() || !info.isReadable() || !LoadDocument(path_))
             return false;
     } else {
         // The copy goes into a blank page at the page's own address, so that its relative
@@ -153,8 +154,11 @@ bool DHTMLEdit::restoreCopy() {
         if (!waitForLoad() || serial != loadSerial_)
             return false;
         afterLoad();
+        const QString html = QString::fromUtf8(copy.html);
         const QVariantMap attached =
-            callEditor("write", {QString::fromUtf8(copy.html), viewOptions(), dirty}).toMap();
+            callEditor("write", {html, viewOptions(), dirty, false,
+                                 PageMarkup::Find(QStringView(html)).commentsAfterHtml})
+                .toMap();
         display_ = DisplayState::fromPage(attached.value("display").toMap());
         watchFocusProxy();
         post("complete");

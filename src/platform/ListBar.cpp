@@ -1,7 +1,9 @@
 #include "platform/ListBar.h"
 
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QVBoxLayout>
 
 ListBar::ListBar(QWidget* parent) : QWidget(parent), layout_(new QVBoxLayout(this)) {
@@ -151,15 +153,47 @@ void ListBar::rebuildList(Group& g) {
     g.list->setMovement(QListView::Static);
     g.list->setWordWrap(true);
     g.list->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
-    if (large)
-        g.list->setGridSize(QSize(qMax(80, width() - 8), 72));
-    else
-        g.list->setGridSize(QSize());
+    g.list->setGridSize(QSize());
     for (const Item& item : g.items) {
         auto* w = new QListWidgetItem(images_.value(item.iconKey), item.text, g.list);
         w->setData(Qt::UserRole, item.key);
         w->setTextAlignment(large ? Qt::AlignHCenter : (Qt::AlignLeft | Qt::AlignVCenter));
     }
+    fitGrid(g);
+}
+
+void ListBar::fitGrid(Group& g) {
+    if (g.view != LargeIcons)
+        return;
+    // Each cell is as wide as the bar and as tall as its longest caption needs, wrapped
+    // under the picture in the bar's font.
+    const int cellWidth = qMax(80, width() - 8);
+    int cellHeight = 72;
+    QStyleOptionViewItem option;
+    option.initFrom(g.list);
+    option.font = g.list->font();
+    option.rect = QRect(0, 0, cellWidth, 72);
+    option.decorationSize = g.list->iconSize();
+    option.decorationPosition = QStyleOptionViewItem::Top;
+    option.features |= QStyleOptionViewItem::WrapText;
+    for (int row = 0; row < g.list->count(); ++row) {
+        const QModelIndex index = g.list->model()->index(row, 0);
+        cellHeight = qMax(cellHeight, g.list->itemDelegate()->sizeHint(option, index).height());
+    }
+    g.list->setGridSize(QSize(cellWidth, cellHeight));
+}
+
+void ListBar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (Group& g : groups_)
+        fitGrid(g);
+}
+
+void ListBar::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        for (Group& g : groups_)
+            fitGrid(g);
 }
 
 void ListBar::relayout() {

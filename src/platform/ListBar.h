@@ -52,6 +52,10 @@ signals:
     void ItemClick(const ListBar::Item& item);
     void currentGroupChanged(int position);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Group {
         QString key;
@@ -63,6 +67,7 @@ private:
     };
 
     void rebuildList(Group& group);
+    void fitGrid(Group& group);
     void relayout();
 
     QVBoxLayout* layout_;

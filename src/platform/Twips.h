@@ -21,6 +21,14 @@ inline QRect toPixels(const QRect& twips) {
     return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
             toPixels(twips.height())};
 }
+// A rectangle given in twips, as a form's controls are placed, in pixels.
+inline QRect toPixels(int left, int top, int width, int height) {
+    return toPixels(QRect(left, top, width, height));
+}
+inline QRect fromPixels(const QRect& pixels) {
+    return {fromPixels(pixels.x()), fromPixels(pixels.y()), fromPixels(pixels.width()),
+            fromPixels(pixels.height())};
+}
 inline QSize toPixels(const QSize& twips) {
     return {toPixels(twips.width()), toPixels(twips.height())};
 }

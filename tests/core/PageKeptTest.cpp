@@ -1,7 +1,7 @@
 // A page under real use in the main window keeps what the user made of it: Enter in a
 // real page leaves its ids single in the saved file, a new page keeps its character set
 // from save to save, a file that is no page is refused, printing leaves out the editing
-// aids, and a save keeps the user's place.
+// aids and prints text as text, and a save keeps the user's place.
 #include "core/Module1.h"
 #include "platform/PlatformError.h"
 #include "support/DialogDriver.h"
@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -173,6 +174,19 @@ TEST_F(PageKept, PrintingLeavesOutTheBordersAndTheDocumentDetails) {
     const QRegularExpression when(R"(\(D:[0-9Z+\-']*\))");
     EXPECT_TRUE(QString::fromLatin1(aided).remove(when) == QString::fromLatin1(plain).remove(when))
         << "the editing aids were printed";
+}
+
+TEST_F(PageKept, PrintingToAFileWritesTheTypedTextAsTextInThePdf) {
+    form->FileNew_Click();
+    clickAt(editor, QPoint(100, 15));
+    typeText(editor, "Quillwort meadows");
+    ASSERT_FALSE(printToPdf("typed.pdf").isEmpty());
+    QProcess reader;
+    reader.start("pdftotext", {dir.filePath("typed.pdf"), "-"});
+    ASSERT_TRUE(reader.waitForFinished(60000)) << "pdftotext did not run";
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("Quillwort meadows"))
+        << "the PDF holds no such text: " << qPrintable(text);
 }
 
 TEST_F(PageKept, ASaveKeepsTheScrollPositionAndTheCaret) {

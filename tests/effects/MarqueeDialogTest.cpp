@@ -65,7 +65,9 @@ TEST_F(MarqueeDialog, OpensWithItsDefaultsAndTheSelectedText) {
                     "Use this to create scrolling text on your Web page.  Only Internet Explorer "
                     "supports this MARQUEE tag.");
         EXPECT_EQ(field<QLabel>(d, "lblHeadingBkg")->width(), d->width());
-        EXPECT_EQ(d->size(), QSize(421, 447)); // 6315 x 6700 twips
+        // 6315 x 6700 twips, or more where the face needs it to show the texts whole.
+        EXPECT_GE(d->width(), 421);
+        EXPECT_GE(d->height(), 447);
         auto* direction = field<QComboBox>(d, "cboDirection");
         EXPECT_EQ(direction->count(), 2);
         EXPECT_EQ(direction->currentText(), "Left to Right");

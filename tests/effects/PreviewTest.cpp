@@ -26,12 +26,7 @@ public:
         setObjectName("StandIn");
         auto* ok = new QPushButton("&OK", this);
         ok->setObjectName("cmdOK");
-        connect(ok, &QPushButton::clicked, this, [this] {
-            Module1::PendingBodyStart = bodyStart_;
-            Module1::PendingSnippet = snippet_;
-            Module1::PreviewSource = code_;
-            handOver();
-        });
+        connect(ok, &QPushButton::clicked, this, [this] { handOver(code_, snippet_, bodyStart_); });
     }
     void Form_Load() override { ++loads; }
     int loads = 0;
@@ -81,7 +76,11 @@ TEST_F(Handover, InsertPutsTheEffectInOnceAndOneUndoTakesItAllOut) {
                       EffectMarkup::BuildPreviewPage("", Module1::PendingSnippet).toUtf8());
             EXPECT_EQ(previewText(p, "marquee"), "Go");
             TestSupport::acceptMessageBox(&box);
-            click(p, "cmdInsert");
+            // Enter takes the default button, "&Insert into Web page".
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_EQ(focus->window(), p);
+            QTest::keyClick(focus, Qt::Key_Return);
         });
         click(d, "Command1");
     });

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
@@ -193,6 +194,10 @@ TEST_F(Surface, LoadRefusesWhatItCannotEdit) {
               ErrorCode::ServerScript);
     EXPECT_EQ(loadError(editor, file("f.html", "<html><frameset><frame src=a></frameset></html>")),
               ErrorCode::Frameset);
+    // Read as text: a frameset in UTF-16 is one too.
+    const QByteArray wide = QStringEncoder("UTF-16LE", QStringConverter::Flag::WriteBom)
+                                .encode(QString("<html><frameset></frameset></html>"));
+    EXPECT_EQ(loadError(editor, file("w.html", wide)), ErrorCode::Frameset);
     EXPECT_EQ(
         loadError(editor, file("x.html", "<?xml version=\"1.0\"?><html><body>ok</body></html>")),
         0);

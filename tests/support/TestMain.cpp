@@ -1,7 +1,9 @@
 // Every test process starts here: no display, a fresh settings folder and home folder
 // (no test reads or writes the user's settings), failures skipped on purpose traced (so
-// a failing test shows what was skipped on its way), then the tests.
+// a failing test shows what was skipped on its way), then the tests. The desktop tests
+// run on the X server that their fixture started: TESSALY_X_SESSION names its folder.
 #include <QApplication>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +23,16 @@ extern "C" const char* __ubsan_default_options() {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    const QString session = qEnvironmentVariable("TESSALY_X_SESSION");
+    if (!session.isEmpty() && !::testing::GTEST_FLAG(list_tests)) {
+        QFile display(session + "/display");
+        if (!display.open(QIODevice::ReadOnly)) {
+            fprintf(stderr, "no X server: %s/display is missing\n", qPrintable(session));
+            return 1;
+        }
+        qputenv("DISPLAY", display.readAll().trimmed());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0)

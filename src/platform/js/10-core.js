@@ -58,15 +58,31 @@
 
   // Many DOM events make one DisplayChanged. It carries the state the host's display
   // shows, so that the host never waits on the page to show it.
+  let shownAt = null; // where the selection was when the display's state was last read
   T.displayChanged = function () {
     if (T.pendingDisplay) return;
     T.pendingDisplay = true;
     T.displaySerial++;
     Promise.resolve().then(function () {
       T.pendingDisplay = false;
+      shownAt = selectionMark();
       T.notify('display', { state: T.currentDisplay() });
       if (T.options.details) T.comments.refresh();
     });
+  };
+
+  function selectionMark() {
+    const s = getSelection();
+    return [s.anchorNode, s.anchorOffset, s.focusNode, s.focusOffset, T.control];
+  }
+
+  // A key released or the engine's report of a selection change: the display changes
+  // only when the selection has moved since its state was last read. Every change to the
+  // page and every command reports itself; a typed key would otherwise read the whole
+  // state three times.
+  T.selectionMoved = function () {
+    const now = selectionMark();
+    if (!shownAt || now.some(function (v, i) { return v !== shownAt[i]; })) T.displayChanged();
   };
 
   // The display's state now, marked with this page's session and the number of the last
@@ -174,7 +190,7 @@
     listen(document, 'selectionchange', onSelectionChange);
     listen(document, 'mousedown', onMouseDown, true);
     listen(document, 'input', T.displayChanged);
-    listen(document, 'keyup', T.displayChanged);
+    listen(document, 'keyup', T.selectionMoved);
     listen(window, 'resize', function () { if (T.options.details) T.comments.refresh(); });
     // A page's own links, forms and drags never navigate away from the editor.
     listen(document, 'click', function (e) {
@@ -294,17 +310,65 @@
 
   T.html = function () {
     const parts = [];
+    let afterRoot = false;
     document.childNodes.forEach(function (n) {
-      if (n.nodeType === Node.DOCUMENT_TYPE_NODE) parts.push(doctypeText(n));
-      else if (n.nodeType === Node.COMMENT_NODE) parts.push('<!--' + n.data + '-->');
-      else if (n.nodeType === Node.ELEMENT_NODE) parts.push(n.outerHTML);
+      let part = null;
+      if (n.nodeType === Node.DOCUMENT_TYPE_NODE) part = doctypeText(n);
+      else if (n.nodeType === Node.COMMENT_NODE) part = '<!--' + n.data + '-->';
+      else if (n.nodeType === Node.ELEMENT_NODE) part = n.outerHTML;
+      if (part === null) return;
+      // Each part before <html> on a line of its own (the parser drops those line ends);
+      // none after it, where the parser would put a line end into the body, one more at
+      // every save.
+      if (parts.length && !afterRoot) parts.push('\n');
+      parts.push(part);
+      if (n.nodeType === Node.ELEMENT_NODE) afterRoot = true;
     });
-    return parts.join('\n');
+    return parts.join('');
   };
 
-  // Replaces the page with html. An undoable write (the source view's edit) is one
-  // step of the undo stack, which it keeps; any other starts the stack afresh.
-  T.write = function (html, options, dirty, undoable) {
+  // The last node inside n, as deep as it goes (n itself when it has no children).
+  function deepestLast(n) {
+    while (n.lastChild) n = n.lastChild;
+    return n;
+  }
+
+  // The page's source has count comments after "</html>". The engine's parser keeps the
+  // first of them there only when it follows the tag at once: from the first blank on,
+  // it puts them at the end of the body (or of the element still open in it). They go
+  // back after <html>, where a save writes them.
+  T.placeCommentsAfterHtml = function (count) {
+    const root = document.documentElement;
+    if (!root || !count) return 0;
+    let outside = 0;
+    for (let n = root.nextSibling; n; n = n.nextSibling) {
+      if (n.nodeType === Node.COMMENT_NODE) outside++;
+    }
+    // Back from the page's last node: comments and blanks; an element passed on the way
+    // up holds them (up), any other node ends the search.
+    const moving = [];
+    let n = deepestLast(root), up = false;
+    while (n && n !== root && moving.length < count - outside) {
+      if (!up) {
+        if (n.nodeType === Node.COMMENT_NODE) moving.unshift(n);
+        else if (n.nodeType !== Node.TEXT_NODE || /\S/.test(n.data)) break;
+      }
+      if (n.previousSibling) {
+        n = deepestLast(n.previousSibling);
+        up = false;
+      } else {
+        n = n.parentNode;
+        up = true;
+      }
+    }
+    moving.forEach(function (c) { document.appendChild(c); });
+    return moving.length;
+  };
+
+  // Replaces the page with html, which has commentsAfterHtml comments after "</html>".
+  // An undoable write (the source view's edit) is one step of the undo stack, which it
+  // keeps; any other starts the stack afresh.
+  T.write = function (html, options, dirty, undoable, commentsAfterHtml) {
     if (undoable && T.undo) {
       // The user goes on where they were, as far as the new page has the same shape.
       const place = T.place ? T.place() : null;
@@ -312,6 +376,7 @@
         document.open();
         document.write(html);
         document.close();
+        T.placeCommentsAfterHtml(commentsAfterHtml);
         return T.attach(options, true);
       });
       if (place) T.restorePlace(place);
@@ -321,6 +386,7 @@
     document.open();
     document.write(html);
     document.close();
+    T.placeCommentsAfterHtml(commentsAfterHtml);
     const attached = T.attach(options);
     setDirtyQuietly(dirty);
     return attached;
@@ -454,7 +520,7 @@
 
   function onSelectionChange() {
     if (T.control && !controlSelected()) T.control = null;
-    T.displayChanged();
+    T.selectionMoved();
   }
 
   function onMouseDown(e) {

@@ -1,7 +1,10 @@
 // What typing does beyond the engine's own editing, each in the undo step of the key
 // that caused it:
 // - Enter splits a block (and the inline elements around the caret) by copying it with
-//   its attributes; an id or a name must not end up naming two elements of the page.
+//   its attributes; an id or a name must not end up naming two elements of the page, and
+//   the new part of the block keeps only its formatting (its element, class, style,
+//   alignment and direction): a title, a language, a handler stay with the part that
+//   keeps the block's name.
 // - A block or table cell whose only content is the placeholder space (&nbsp;, which
 //   keeps an empty line or cell open) loses the placeholder to the first typed text
 //   instead of keeping it as a blank before or after it.
@@ -10,6 +13,7 @@
   const T = window.__tsly;
   const NBSP = '\u00a0';
   const NAMING = ['id', 'name'];
+  const FORMATTING = new Set(['class', 'style', 'align', 'dir']);
 
   // ---- Enter: one element keeps the name, the others of the split lose it --------------
 
@@ -42,23 +46,72 @@
                               ' video, audio, table');
   }
 
-  let split = null; // the names around the selection when Enter was pressed
+  // The block the engine's Enter splits: the nearest element around node laid out as
+  // more than a run of text.
+  function splitBlock(node) {
+    for (let el = T.elementOf(node); el && el !== document.body && T.inBody(el);
+         el = el.parentElement) {
+      if (getComputedStyle(el).display !== 'inline') return el;
+    }
+    return null;
+  }
+
+  // When Enter was pressed: the names around the selection, and the block with the
+  // elements beside it.
+  let split = null;
 
   function beforeSplit(e) {
     split = null;
+    if (e.defaultPrevented) return;
     if (e.inputType !== 'insertParagraph' && e.inputType !== 'insertLineBreak') return;
     const r = T.range();
-    if (r) split = namesAround(r);
+    if (!r) return;
+    const block = splitBlock(r.startContainer);
+    split = {
+      names: namesAround(r),
+      block: block,
+      before: block && block.previousElementSibling,
+      after: block && block.nextElementSibling,
+    };
+  }
+
+  // The block and its copy beside it, in the page's order; one element when the split
+  // made none.
+  function partsOf(s) {
+    const b = s.block;
+    if (!b || !b.parentNode || !document.contains(b)) return [];
+    const parts = [b];
+    const before = b.previousElementSibling;
+    const after = b.nextElementSibling;
+    if (before && before !== s.before && before.tagName === b.tagName) parts.unshift(before);
+    if (after && after !== s.after && after.tagName === b.tagName) parts.push(after);
+    return parts;
+  }
+
+  // The parts other than the one that keeps the block's name keep only its formatting.
+  function formattingOnly(parts) {
+    if (parts.length < 2) return;
+    const keep = parts.filter(hasContent)[0] || parts[0];
+    parts.forEach(function (el) {
+      if (el === keep) return;
+      Array.from(el.attributes).forEach(function (a) {
+        if (!FORMATTING.has(a.name.toLowerCase())) el.removeAttribute(a.name);
+      });
+    });
   }
 
   // The parts of a split element that carry its name: the name stays where the named
   // content starts (the first part that holds any), and the others lose it. Other
   // elements that had the same name before (a page may repeat one) are left alone.
   function afterSplit() {
-    const names = split;
+    const s = split;
     split = null;
-    if (!names || !names.length) return;
+    if (!s) return;
+    const names = s.names;
+    const parts = partsOf(s);
+    if (!names.length && parts.length < 2) return;
     T.undo.amend(function () {
+      formattingOnly(parts);
       names.forEach(function (n) {
         const parts = carrying(n.attr, n.value).filter(function (el) {
           return el === n.source || n.holders.indexOf(el) < 0;
@@ -99,7 +152,8 @@
 
   function beforeTyping(e) {
     placeholder = null;
-    if (e.inputType !== 'insertText' || !e.data || !/\S/.test(e.data)) return;
+    if (e.defaultPrevented || e.inputType !== 'insertText') return;
+    if (!e.data || !/\S/.test(e.data)) return;
     const r = T.range();
     if (!r || !r.collapsed || T.selectedElement()) return;
     const node = placeholderIn(blockOf(r.startContainer));

@@ -339,6 +339,79 @@
 
   T.inTable = inTable;
 
+  // ---- Tab: from cell to cell ----------------------------------------------------------------
+
+  function isCell(el) { return el.tagName === 'TD' || el.tagName === 'TH'; }
+
+  // The cell after (or before) cell in its table, row by row; null at the table's end.
+  function neighbour(cell, back) {
+    const step = function (el) { return back ? el.previousElementSibling : el.nextElementSibling; };
+    let c = step(cell);
+    while (c && !isCell(c)) c = step(c);
+    if (c) return c;
+    const rows = tableOf(cell).rows;
+    for (let r = cell.parentNode.rowIndex + (back ? -1 : 1); r >= 0 && r < rows.length;
+         r += back ? -1 : 1) {
+      const cells = rows[r].cells;
+      if (cells.length) return cells[back ? cells.length - 1 : 0];
+    }
+    return null;
+  }
+
+  // A row at the table's end like its last one: an empty cell for each cell of that row,
+  // cells that reach into it from above included. Only a table with such cells needs its
+  // grid, which for a large table costs more than the row.
+  function addRow(table) {
+    const rows = table.rows;
+    const last = rows[rows.length - 1];
+    const tr = document.createElement('tr');
+    if (table.querySelector(':scope > * > tr > [rowspan], :scope > tr > [rowspan]')) {
+      const g = build(table);
+      const done = new Set();
+      g.slots[g.rows.length - 1].forEach(function (cell) {
+        if (!cell || done.has(cell)) return;
+        done.add(cell);
+        tr.appendChild(newCell(cell, g.at.get(cell).cols, 1));
+      });
+    } else {
+      Array.prototype.forEach.call(last.cells, function (cell) {
+        tr.appendChild(newCell(cell, cell.colSpan, 1));
+      });
+    }
+    if (!tr.cells.length) tr.appendChild(newCell(null, 1, 1));
+    last.parentNode.insertBefore(tr, last.nextSibling);
+    return tr;
+  }
+
+  // The caret goes into cell, its content selected, so that what is typed replaces it; in
+  // a cell with nothing to show it stands at the start (the engine takes a good part of a
+  // second to select anything in a table of many thousand cells).
+  function enterCell(cell) {
+    if (isEmptyCell(cell)) {
+      caretIn(cell);
+    } else {
+      const r = document.createRange();
+      r.selectNodeContents(cell);
+      const sel = getSelection();
+      sel.removeAllRanges();
+      sel.addRange(r);
+      T.control = null;
+    }
+    T.displayChanged();
+  }
+
+  // Tab (back: Shift+Tab) in a table's cell: the caret goes into the next cell; Tab in
+  // the last cell adds a row (one undo step) and goes into it. False outside tables.
+  T.cellTab = function (back) {
+    const s = selectedCells();
+    if (!s) return false;
+    const cell = back ? s.first : s.last;
+    let next = neighbour(cell, back);
+    if (!next && !back) next = T.step(function () { return addRow(tableOf(cell)).cells[0]; });
+    if (next) enterCell(next);
+    return true;
+  };
+
   // ---- a new table -----------------------------------------------------------------------------
 
   const MAX_COUNT = 1000, MAX_CELLS = 250000;
