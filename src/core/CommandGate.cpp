@@ -1,5 +1,7 @@
 #include "core/CommandGate.h"
 
+#include "platform/PlatformError.h"
+
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -39,7 +41,9 @@ void CommandGate::execute(const QString& key, const std::function<void()>& comma
     try {
         command();
     } catch (...) {
-        // A command's own handlers report what they must; what escapes them ends it.
+        // A command's own handlers report what they must; what escapes them ends it, and
+        // goes no further: it must not cross the event loop.
+        traceSkipped(std::source_location::current());
     }
     if (!self)
         return; // the window went with the command

@@ -208,6 +208,18 @@ QSpinBox* UpDown(QWidget* parent, const QString& name, QLineEdit* buddy, int min
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
+ClickLabel* DialogParts::ColorLabel(QWidget* parent, const QString& name, const QString& caption,
+                                    const QString& tip) {
+    auto* l = new ClickLabel(caption, parent);
+    l->setObjectName(name);
+    l->setToolTip(tip);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -87,3 +87,10 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+namespace DialogParts {
+// A colour swatch: a sunken panel with a hand pointer that shows the chosen colour as
+// its background and opens the colour picker when clicked.
+ClickLabel* ColorLabel(QWidget* parent, const QString& name, const QString& caption,
+                       const QString& tip = QStringLiteral("Click here to select a color"));
+} // namespace DialogParts

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -28,8 +29,6 @@
 using namespace Module1;
 
 namespace {
-
-const QString AppKey = QStringLiteral("TSLY");
 
 // The start-up page.
 const QString StartPage = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
@@ -91,6 +90,16 @@ void MainForm::connectEditor() {
     connect(DHTMLEdit1, &DHTMLEdit::ShowDetailsChanged, ViewSub[1], &QAction::setChecked);
     connect(DHTMLEdit1, &DHTMLEdit::SnapToGridChanged, EditSub[10], &QAction::setChecked);
 }
+
+// The title names the page the surface holds.
+void MainForm::UpdateCaption() {
+    QString caption = "Tessaly";
+    const QString path = DHTMLEdit1->CurrentDocumentPath();
+    if (!path.isEmpty())
+        caption += " - " + QDir::toNativeSeparators(path);
+    setWindowTitle(caption);
+}
+
 // ---- start-up --------------------------------------------------------------------
 
 void MainForm::Form_Load(const QStringList& arguments) {
@@ -297,7 +306,8 @@ void MainForm::Form_QueryUnload(bool& cancel) {
         bool saved = false;
         try {
             saved = SavePage(DHTMLEdit1->CurrentDocumentPath().isEmpty());
-        } catch (...) {
+        } catch (const PlatformError&) {
+            traceSkipped(std::source_location::current());
             saved = false;
         }
         // A save that did not complete keeps the window and the page.

@@ -20,7 +20,8 @@ namespace {
 int statusOf(DHTMLEdit* editor, int commandId) {
     try {
         return editor->QueryStatus(commandId);
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
         return 0;
     }
 }
@@ -28,7 +29,8 @@ int statusOf(DHTMLEdit* editor, int commandId) {
 QList<int> statusesOf(DHTMLEdit* editor, const QList<int>& commandIds) {
     try {
         return editor->QueryStatuses(commandIds);
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
         return QList<int>(commandIds.size(), 0);
     }
 }
@@ -87,7 +89,8 @@ void MainForm::pickForeColor() {
             throw PlatformError(ErrorCode::CancelError, "Cancel was selected.");
         DHTMLEdit1->ExecCommand(DECMD_SETFORECOLOR, OLECMDEXECOPT_DONTPROMPTUSER,
                                 ColorToHtml(dialog.Color));
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current()); // cancelled, or the page could not take it
     }
 }
 
@@ -134,7 +137,8 @@ void MainForm::FontCombo_Click(int index) {
         }
         if (editorReady && available(DHTMLEdit1->QueryStatus(DECMD_SETFONTNAME)))
             DHTMLEdit1->ExecCommand(DECMD_SETFONTNAME, OLECMDEXECOPT_DONTPROMPTUSER, name);
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
         // The box shows the selection's font again, not the choice that failed.
         if (editorReady)
             skipErrors([&] { UpdateFontBoxes(); });

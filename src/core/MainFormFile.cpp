@@ -23,8 +23,6 @@ using namespace Module1;
 
 namespace {
 
-const QString AppKey = QStringLiteral("TSLY");
-
 // New's page (the start-up page differs: there the body's parts are on lines of their
 // own).
 const QString NewPage = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
@@ -32,7 +30,9 @@ const QString NewPage = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n<
 const QString SaveFilter =
     QStringLiteral("All Files (*.*)|*.*|HTML files (*.html, *.htm)|*.html;*.htm");
 const QString SupportAddress = QStringLiteral("support@tessaly.example");
-const QString PreviewFile = QStringLiteral("tesytemp.htm");
+// The changed page as the browser is shown it, beside the page so that its relative
+// references work.
+const QString BrowserCopyName = QStringLiteral("tesytemp.htm");
 
 // The application's hourglass while a save works; questions and messages are asked
 // with the ordinary pointer.
@@ -72,7 +72,8 @@ void MainForm::FileNew_Click() {
     int32_t answer = 2;
     try {
         answer = PromptSaveChanges();
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
         return;
     }
     if (!self || answer == 2)
@@ -98,7 +99,8 @@ void MainForm::FileOpen_Click() {
     int32_t answer = 2;
     try {
         answer = PromptSaveChanges();
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
         answer = 2;
     }
     if (!self)
@@ -116,7 +118,8 @@ void MainForm::FileOpen_Click() {
                 return;
             failure = e.Number;
             engineStopped = e.Surface == SurfaceFailure::EngineStopped;
-        } catch (...) {
+        } catch (const std::exception&) {
+            // Anything else (memory running out on a huge file) is told as unexpected.
             failure = ErrorCode::Unexpected;
         }
         if (!self)
@@ -170,7 +173,7 @@ void MainForm::FileSaveAs_Click() {
 void MainForm::mnuFilePrint_Click() {
     try {
         DHTMLEdit1->PrintDocument(true);
-    } catch (...) {
+    } catch (const std::exception&) {
         skipErrors([&] {
             MsgBox("Error occurred while printing document.", vb::vbCritical, QString(), this);
         });
@@ -182,8 +185,9 @@ int32_t MainForm::PromptSaveChanges() {
     bool dirty = true;
     try {
         dirty = DHTMLEdit1->IsDirty();
-    } catch (...) {
+    } catch (const PlatformError&) {
         // A surface that cannot answer may hold changes: ask.
+        traceSkipped(std::source_location::current());
         dirty = true;
     }
     if (!self)
@@ -225,7 +229,8 @@ bool MainForm::SavePage(bool askForName) {
         } else if (PublishLocalMode != "Copy" && PublishLocalMode != "AbsolutePath") {
             PublishLocalMode = "Copy";
         }
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
         return false;
     }
 
@@ -239,7 +244,8 @@ bool MainForm::SavePage(bool askForName) {
         busy.pause();
         try {
             chosen = file.GetFileNameForSave();
-        } catch (...) {
+        } catch (const PlatformError&) {
+            traceSkipped(std::source_location::current());
             chosen.clear();
         }
         busy.resume();
@@ -259,7 +265,8 @@ bool MainForm::SavePage(bool askForName) {
         } catch (const PlatformError& e) {
             if (!failure)
                 failure = e;
-        } catch (...) {
+        } catch (const std::exception&) {
+            // Anything else (memory running out) is reported as unexpected.
             if (!failure)
                 failure = unexpected();
         }
@@ -350,28 +357,27 @@ bool MainForm::SavePage(bool askForName) {
 }
 
 void MainForm::BrowserPreview() {
-    auto textAfterDash = [this](qsizetype& dash) {
-        const QString title = windowTitle();
-        dash = title.indexOf('-');
-        return dash < 0 ? QString() : title.mid(dash + 1).trimmed();
+    auto pagePath = [this] {
+        QString path;
+        skipErrors([&] { path = DHTMLEdit1->CurrentDocumentPath(); });
+        return path;
     };
-    qsizetype dash = -1;
-    QString path = textAfterDash(dash);
-    if (dash < 0) {
+    QString path = pagePath();
+    if (path.isEmpty()) {
         skipErrors([&] {
             MsgBox("Please save the Web page in order to view it using a browser.", vb::vbOKOnly,
                    QString(), this);
         });
         skipErrors([&] { FileSave_Click(); });
-        path = textAfterDash(dash);
-        if (dash < 0 || path.isEmpty())
+        path = pagePath();
+        if (path.isEmpty())
             return;
     } else {
         bool dirty = false;
         skipErrors([&] { dirty = DHTMLEdit1->IsDirty(); });
         if (dirty) {
             BusyPointer busy;
-            const QString copy = folderOf(path) + PreviewFile;
+            const QString copy = folderOf(path) + BrowserCopyName;
             // A copy that could not be written is not shown: an older one would
             // pass for the page.
             skipErrors([&] {

@@ -15,7 +15,8 @@ void MainForm::Insert_Click() {
     // Free HTML cannot replace a selected element.
     try {
         InsertHTML->setEnabled(!Module1::ControlSelected());
-    } catch (...) {
+    } catch (const PlatformError&) {
+        traceSkipped(std::source_location::current());
     }
 }
 

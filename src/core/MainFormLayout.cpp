@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -26,8 +25,6 @@
 using namespace Module1;
 
 namespace {
-
-const QString AppKey = QStringLiteral("TSLY");
 
 // The panel's width before any setting changes it.
 constexpr int DesignBarWidth = 2400;
@@ -325,12 +322,4 @@ void MainForm::DisableEditingControls() {
     for (QAction* button : Toolbar1Index)
         button->setEnabled(false);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-void MainForm::UpdateCaption() {
-    QString caption = "Tessaly";
-    const QString path = DHTMLEdit1->CurrentDocumentPath();
-    if (!path.isEmpty())
-        caption += " - " + QDir::toNativeSeparators(path);
-    setWindowTitle(caption);
 }

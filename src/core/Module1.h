@@ -48,6 +48,8 @@ inline QString PublishLocalMode;
 inline bool PublishPromptCancelled = false;
 
 // ---- main window -----------------------------------------------------------------
+// The settings file the main window and its dialogs keep their choices in.
+inline const QString AppKey = QStringLiteral("TSLY");
 // True while the shortcut bar is visible.
 inline bool ShortcutBarShown = false;
 

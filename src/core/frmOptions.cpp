@@ -14,11 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-const QString AppKey = QStringLiteral("TSLY");
-
-} // namespace
+using Module1::AppKey;
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
     setObjectName("frmOptions");

@@ -86,7 +86,7 @@ void frmPublishLocalPrompt::cmdOK_Click() {
     const QString mode = optSaveMethod[0]->isChecked() ? "Copy" : "AbsolutePath";
     Module1::PublishLocalMode = mode;
     if (chkAlwaysDoThis->isChecked())
-        skipErrors([&] { SaveSetting("TSLY", "Misc", "PublishLocal", mode); });
+        skipErrors([&] { SaveSetting(Module1::AppKey, "Misc", "PublishLocal", mode); });
     answered_ = true;
     accept();
 }

@@ -13,9 +13,10 @@
 #include <QPushButton>
 #include <QScreen>
 
+using Module1::AppKey;
+
 namespace {
 
-const QString AppKey = QStringLiteral("TSLY");
 // A stored size of 5000 twips is the form's design size: never chosen by the user.
 constexpr int DesignSize = 5000;
 constexpr int ButtonWidth = 1335;

@@ -87,14 +87,8 @@ QWidget* Marquee::createLayoutFrame() {
                              "This is the amount of clear space on the left and right sides of the "
                              "marquee, specified in pixels");
     Text4 = DialogParts::TextBox(frame, "Text4", "This is the background color of the marquee");
-    Label14 = new ClickLabel("Select Color", frame);
-    Label14->setObjectName("Label14");
-    Label14->setToolTip("Click to select color...");
-    Label14->setFrameShape(QFrame::Panel);
-    Label14->setFrameShadow(QFrame::Sunken);
-    Label14->setAutoFillBackground(true);
+    Label14 = DialogParts::ColorLabel(frame, "Label14", "Select Color", "Click to select color...");
     Label14->setAlignment(Qt::AlignCenter);
-    Label14->setCursor(Qt::PointingHandCursor);
     Label14->setFixedHeight(Text4->sizeHint().height());
 
     grid->addWidget(DialogParts::Label(frame, "Width (pixels):"), 0, 0);

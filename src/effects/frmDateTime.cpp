@@ -162,17 +162,6 @@ QWidget* frmDateTime::createPage3() {
     return page;
 }
 
-ClickLabel* frmDateTime::createColorLabel(const QString& name, QWidget* parent) {
-    auto* l = new ClickLabel("Click to Select Color", parent);
-    l->setObjectName(name);
-    l->setToolTip("Click here to select a color");
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
-}
-
 QWidget* frmDateTime::createPage4() {
     auto* page = picPage[3] = new QWidget;
     page->setObjectName("picPage_3");
@@ -180,8 +169,8 @@ QWidget* frmDateTime::createPage4() {
     frame->setObjectName("Frame2");
     auto* grid = new QGridLayout(frame);
 
-    lblBGColor = createColorLabel("lblBGColor", frame);
-    lblFontColor = createColorLabel("lblFontColor", frame);
+    lblBGColor = DialogParts::ColorLabel(frame, "lblBGColor", "Click to Select Color");
+    lblFontColor = DialogParts::ColorLabel(frame, "lblFontColor", "Click to Select Color");
     grid->addWidget(DialogParts::Label(frame, "Background color:", "Label2"), 0, 0);
     grid->addWidget(lblBGColor, 0, 1, 1, 3);
     grid->addWidget(DialogParts::Label(frame, "Font color:", "Label3"), 1, 0);

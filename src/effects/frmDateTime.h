@@ -86,7 +86,6 @@ private:
     QWidget* createPage2();
     QWidget* createPage3();
     QWidget* createPage4();
-    ClickLabel* createColorLabel(const QString& name, QWidget* parent);
     void pickColor(ClickLabel* label, QString& field);
     void showHeading(int page);
 

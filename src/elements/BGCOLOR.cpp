@@ -50,14 +50,8 @@ void setTextColor(QWidget* w, const QColor& color) {
 }
 
 ClickLabel* swatch(QWidget* parent, const QString& name) {
-    auto* l = new ClickLabel("Select", parent);
-    l->setObjectName(name);
-    l->setToolTip("Click here to select a color");
+    auto* l = DialogParts::ColorLabel(parent, name, "Select");
     l->setAlignment(Qt::AlignCenter);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    l->setCursor(Qt::PointingHandCursor);
     l->setMinimumWidth(60);
     return l;
 }

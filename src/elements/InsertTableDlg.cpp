@@ -28,13 +28,7 @@ constexpr int FormHeight = 6390;
 constexpr int BandHeight = 855;
 
 ClickLabel* colorLabel(const QString& name, QWidget* parent) {
-    auto* l = new ClickLabel("Click to Select Color", parent);
-    l->setObjectName(name);
-    l->setToolTip("Click here to select a color");
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    l->setCursor(Qt::PointingHandCursor);
+    auto* l = DialogParts::ColorLabel(parent, name, "Click to Select Color");
     l->setFixedHeight(l->fontMetrics().height() + 10); // as high as a text box
     return l;
 }

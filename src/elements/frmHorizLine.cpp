@@ -67,13 +67,7 @@ frmHorizLine::frmHorizLine(QWidget* parent) : QDialog(parent) {
     grid->addWidget(DialogParts::Label(frame, "Align:", "Label5"), 3, 0);
     grid->addWidget(cmbAlign, 3, 1);
 
-    lblColor = new ClickLabel("Click to Select Color", frame);
-    lblColor->setObjectName("lblColor");
-    lblColor->setToolTip("Click here to select a color");
-    lblColor->setFrameShape(QFrame::Panel);
-    lblColor->setFrameShadow(QFrame::Sunken);
-    lblColor->setAutoFillBackground(true);
-    lblColor->setCursor(Qt::PointingHandCursor);
+    lblColor = DialogParts::ColorLabel(frame, "lblColor", "Click to Select Color");
     lblColor->setFixedHeight(Text1->sizeHint().height()); // as high as a text box
     grid->addWidget(DialogParts::Label(frame, "Color:", "Label6"), 4, 0);
     grid->addWidget(lblColor, 4, 1, 1, 3);

@@ -27,14 +27,8 @@ constexpr int FormHeight = 5370;
 constexpr int BandHeight = 855;
 
 ClickLabel* colorLabel(const QString& name, QWidget* parent) {
-    auto* l = new ClickLabel("Select", parent);
-    l->setObjectName(name);
-    l->setToolTip("Click here to select a color");
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAutoFillBackground(true);
+    auto* l = DialogParts::ColorLabel(parent, name, "Select");
     l->setAlignment(Qt::AlignCenter);
-    l->setCursor(Qt::PointingHandCursor);
     l->setFixedHeight(l->fontMetrics().height() + 10); // as high as a text box
     return l;
 }
