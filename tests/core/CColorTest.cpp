@@ -1,6 +1,7 @@
 // The colour service: conversions, the web colours and the picker.
 #include "core/CColor.h"
 #include "core/Module1.h"
+#include "support/DialogDriver.h"
 #include "support/TestSupport.h"
 
 #include <QColorDialog>
@@ -20,24 +21,6 @@ bool operator==(const Rgb& a, const Rgb& b) {
 }
 std::ostream& operator<<(std::ostream& os, const Rgb& c) {
     return os << c.red << ", " << c.green << ", " << c.blue;
-}
-
-// Answers the colour picker that SelectColor opens: with a colour, or cancels it.
-void answerPicker(const QColor& color) {
-    TestSupport::whenModal([color](QWidget* w) {
-        auto* picker = qobject_cast<QColorDialog*>(w);
-        if (!picker) {
-            ADD_FAILURE() << "expected the colour picker";
-            w->close();
-            return;
-        }
-        if (color.isValid()) {
-            picker->setCurrentColor(color);
-            picker->accept();
-        } else {
-            picker->reject();
-        }
-    });
 }
 } // namespace
 
@@ -93,7 +76,7 @@ TEST(CColor, WebColoursAreACopy) {
 
 TEST(CColor, APickedColourComesBackAsValueAndText) {
     CColor c;
-    answerPicker(QColor(18, 52, 5));
+    DialogDriver::answerColorPicker(QColor(18, 52, 5));
     c.SelectColor();
     EXPECT_FALSE(Module1::ColorDialogCancelled);
     EXPECT_EQ(c.ColorInt, 341010);
@@ -102,7 +85,7 @@ TEST(CColor, APickedColourComesBackAsValueAndText) {
 
 TEST(CColor, ACancelAfterAPickHandsBackNoColour) {
     CColor first;
-    answerPicker(QColor(255, 0, 0));
+    DialogDriver::answerColorPicker(QColor(255, 0, 0));
     first.SelectColor();
     ASSERT_EQ(first.ColorHex, "FF0000");
 
@@ -110,14 +93,14 @@ TEST(CColor, ACancelAfterAPickHandsBackNoColour) {
     CColor second;
     second.ColorHex = "ABCDEF";
     second.ColorInt = 77;
-    answerPicker(QColor());
+    DialogDriver::answerColorPicker(QColor());
     second.SelectColor();
     EXPECT_TRUE(Module1::ColorDialogCancelled);
     EXPECT_EQ(second.ColorHex, "");
     EXPECT_EQ(second.ColorInt, 0);
 
     // The next pick clears the flag first.
-    answerPicker(QColor(0, 0, 255));
+    DialogDriver::answerColorPicker(QColor(0, 0, 255));
     second.SelectColor();
     EXPECT_FALSE(Module1::ColorDialogCancelled);
     EXPECT_EQ(second.ColorHex, "0000FF");

@@ -44,15 +44,6 @@ bool near(const QRect& a, const QRect& b) {
            qAbs(a.right() - b.right()) <= 1 && qAbs(a.bottom() - b.bottom()) <= 1;
 }
 
-std::string text(const QRect& r) {
-    return QString("%1,%2 %3x%4")
-        .arg(r.x())
-        .arg(r.y())
-        .arg(r.width())
-        .arg(r.height())
-        .toStdString();
-}
-
 } // namespace
 
 TEST(Desktop, TheWindowFillsTheAvailableAreaAndEveryStartBringsTheSameWindowBack) {
@@ -71,16 +62,17 @@ TEST(Desktop, TheWindowFillsTheAvailableAreaAndEveryStartBringsTheSameWindowBack
         EXPECT_TRUE(status->isVisible());
         const QRect onScreen(status->mapToGlobal(QPoint(0, 0)), status->size());
         EXPECT_TRUE(availableArea().contains(onScreen))
-            << "start " << start << ": the status bar lies at " << text(onScreen);
+            << "start " << start << ": the status bar lies at " << rectText(onScreen);
         form->close();
         form.reset();
         heights.append(setting(App, "Window", "WindowYSize"));
     }
     EXPECT_TRUE(near(frames[0], availableArea()))
-        << "first start " << text(frames[0]) << ", available " << text(availableArea());
+        << "first start " << rectText(frames[0]) << ", available " << rectText(availableArea());
     for (int start = 2; start <= 3; ++start)
         EXPECT_TRUE(near(frames[start - 1], frames[0]))
-            << "start " << start << " " << text(frames[start - 1]) << ", first " << text(frames[0]);
+            << "start " << start << " " << rectText(frames[start - 1]) << ", first "
+            << rectText(frames[0]);
     EXPECT_EQ(heights[1], heights[0]);
     EXPECT_EQ(heights[2], heights[0]);
 }
@@ -107,6 +99,6 @@ TEST_F(DesktopEffects, AnEffectDialogShownAgainStaysWhereItWas) {
     }
     marqueeItem()->trigger();
     ASSERT_EQ(frames.size(), 3);
-    EXPECT_TRUE(frames[1] == frames[0]) << text(frames[1]) << " after " << text(frames[0]);
-    EXPECT_TRUE(frames[2] == frames[0]) << text(frames[2]) << " after " << text(frames[0]);
+    EXPECT_TRUE(frames[1] == frames[0]) << rectText(frames[1]) << " after " << rectText(frames[0]);
+    EXPECT_TRUE(frames[2] == frames[0]) << rectText(frames[2]) << " after " << rectText(frames[0]);
 }

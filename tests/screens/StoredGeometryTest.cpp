@@ -26,15 +26,6 @@ struct Stored {
     const char* height;
 };
 
-std::string text(const QRect& r) {
-    return QString("%1,%2 %3x%4")
-        .arg(r.x())
-        .arg(r.y())
-        .arg(r.width())
-        .arg(r.height())
-        .toStdString();
-}
-
 // The available area that holds all of r, or an empty one.
 QRect screenHolding(const QRect& r) {
     for (const QRect& area : WindowPlacement::AvailableAreas())
@@ -78,11 +69,11 @@ TEST(StoredGeometry, WhatFitsNoScreenComesBackWhollyOnOne) {
                 QString("stored %1, %2, %3 x %4").arg(s.left, s.top, s.width, s.height);
             const QRect frame = form.frameGeometry();
             EXPECT_FALSE(screenHolding(frame).isEmpty())
-                << qPrintable(where) << ": the window lies at " << text(frame);
+                << qPrintable(where) << ": the window lies at " << rectText(frame);
             QStatusBar* status = form.statusBar();
             const QRect bar(status->mapToGlobal(QPoint(0, 0)), status->size());
             EXPECT_FALSE(screenHolding(bar).isEmpty())
-                << qPrintable(where) << ": the status bar lies at " << text(bar);
+                << qPrintable(where) << ": the status bar lies at " << rectText(bar);
         });
 
     // A size of 0 fills the small screen, frame and all.
@@ -94,7 +85,7 @@ TEST(StoredGeometry, AWindowThatFitsComesBackWhereItWasOnEitherScreen) {
     const QRect beside = QGuiApplication::screens().at(1)->availableGeometry();
     // 1200, 100, 600 x 400 pixels: on the second screen.
     startWith({"18000", "1500", "9000", "6000"}, [&](MainForm& form) {
-        EXPECT_EQ(form.geometry(), QRect(1200, 100, 600, 400)) << text(form.geometry());
+        EXPECT_EQ(form.geometry(), QRect(1200, 100, 600, 400)) << rectText(form.geometry());
         EXPECT_EQ(screenHolding(form.frameGeometry()), beside);
     });
     EXPECT_EQ(setting(App, "Window", "LeftXCoord"), "18000");

@@ -102,8 +102,8 @@ inline QString answerWhile(const std::function<void()>& click,
     return text;
 }
 
-// Picks a colour in the colour picker that the click opens (an invalid colour cancels).
-inline void pickColor(const std::function<void()>& click, const QColor& color) {
+// Answers the colour picker that opens next: with color, or cancels it (an invalid colour).
+inline void answerColorPicker(const QColor& color) {
     TestSupport::whenModal([color](QWidget* w) {
         auto* picker = qobject_cast<QColorDialog*>(w);
         if (!picker) {
@@ -118,6 +118,11 @@ inline void pickColor(const std::function<void()>& click, const QColor& color) {
             picker->reject();
         }
     });
+}
+
+// Picks a colour in the colour picker that the click opens (an invalid colour cancels).
+inline void pickColor(const std::function<void()>& click, const QColor& color) {
+    answerColorPicker(color);
     click();
 }
 

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QRect>
 #include <QString>
 #include <QVariant>
 #include <functional>
 #include <ostream>
+#include <string>
 
 class DHTMLEdit;
 
@@ -22,6 +24,9 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 class QWidget;
 
 namespace TestSupport {
+
+// "x,y wxh", for messages about where a window or a part of it lies.
+std::string rectText(const QRect& r);
 
 // Processes events until condition holds or the time is up; returns the condition. The
 // time is generous, so that no test depends on how busy the machine is.
