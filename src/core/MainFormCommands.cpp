@@ -27,7 +27,7 @@ int statusOf(DHTMLEdit* editor, int commandId) {
 
 QList<int> statusesOf(DHTMLEdit* editor, const QList<int>& commandIds) {
     try {
-        return editor->QueryStatuses(commandIds);
+        return editor->contextMenuStatuses(commandIds);
     } catch (...) {
         return QList<int>(commandIds.size(), 0);
     }
