@@ -26,9 +26,9 @@ int statusOf(DHTMLEdit* editor, int commandId) {
     }
 }
 
-QList<int> statusesOf(DHTMLEdit* editor, const QList<int>& commandIds) {
+QList<int> menuStatusesOf(DHTMLEdit* editor, const QList<int>& commandIds) {
     try {
-        return editor->QueryStatuses(commandIds);
+        return editor->contextMenuStatuses(commandIds);
     } catch (const PlatformError&) {
         traceSkipped(std::source_location::current());
         return QList<int>(commandIds.size(), 0);
@@ -241,9 +241,9 @@ void MainForm::UpdateFontBoxes() {
 // ---- the context menu -------------------------------------------------------------------------
 
 void MainForm::DHTMLEdit1_ShowContextMenu(int /*x*/, int /*y*/) {
-    const QList<int> s =
-        statusesOf(DHTMLEdit1, {DECMD_MAKE_ABSOLUTE, DECMD_SEND_TO_BACK, DECMD_INSERTROW, DECMD_CUT,
-                                DECMD_COPY, DECMD_PASTE, DECMD_SELECTALL, DECMD_FONT});
+    const QList<int> s = menuStatusesOf(DHTMLEdit1, {DECMD_MAKE_ABSOLUTE, DECMD_SEND_TO_BACK,
+                                                     DECMD_INSERTROW, DECMD_CUT, DECMD_COPY,
+                                                     DECMD_PASTE, DECMD_SELECTALL, DECMD_FONT});
     CanPosition = available(s[0]);
     IsPositioned = available(s[1]);
     labelMakeAbsolute(mnuPositionSub.value(0), s[0]);

@@ -126,7 +126,7 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
                 const QVariantList statuses = map.value("statuses").toList();
                 for (int i = 0; i < ids.size() && i < statuses.size(); ++i)
                     self->menuStatuses_.insert(ids[i].toInt(), statuses[i].toInt());
-                self->post("contextmenu", {{"x", pos.x()}, {"y", pos.y()}});
+                self->post(EditorEvent::ContextMenu, {{"x", pos.x()}, {"y", pos.y()}});
             });
     });
     view_->installEventFilter(this);
@@ -247,18 +247,10 @@ QVariant DHTMLEdit::ExecCommand(int commandId, int option, const QVariant& argum
     return callEditor("exec", {commandId, option, jsArgument});
 }
 
-std::optional<int> DHTMLEdit::menuStatus(int commandId) const {
-    if (menuStatusesValid_ && menuStatuses_.contains(commandId))
-        return menuStatuses_.value(commandId);
-    return std::nullopt;
-}
-
 int DHTMLEdit::QueryStatus(int commandId) {
     int status = 0;
     if (nativeStatus(commandId, status))
         return status;
-    if (const auto known = menuStatus(commandId))
-        return *known;
     return callEditor("status", {commandId}).toInt();
 }
 
@@ -312,20 +304,21 @@ void DHTMLEdit::Refresh() {
     view_->update();
 }
 
-void DHTMLEdit::post(const QString& event, const QVariantMap& data) {
+void DHTMLEdit::post(EditorEvent event, const QVariantMap& data) {
     // The user changed the page: the copy is read once the page is quiet.
-    if (event == "changed") {
+    if (event == EditorEvent::Changed) {
         keeper_->pageChanged();
         return;
     }
     // The state comes with the event and is there at once, for whoever asks.
-    if (event == "display" && data.value("state").canConvert<QVariantMap>()) {
+    if (event == EditorEvent::Display && data.value("state").canConvert<QVariantMap>()) {
         const DisplayState state = DisplayState::fromPage(data.value("state").toMap());
         if (display_.olderThan(state))
             display_ = state;
     }
     // A burst of display changes makes one event.
-    if (event == "display" && !pending_.isEmpty() && pending_.last().first == "display")
+    if (event == EditorEvent::Display && !pending_.isEmpty() &&
+        pending_.last().first == EditorEvent::Display)
         return;
     pending_.append({event, data});
     if (!flushScheduled_) {
@@ -340,16 +333,25 @@ void DHTMLEdit::flushEvents() {
         return; // the call's end schedules the flush again
     while (!pending_.isEmpty() && wait_->depth() == 0) {
         const auto [event, data] = pending_.takeFirst();
-        if (event == "display")
+        switch (event) {
+        case EditorEvent::Changed: // taken as it comes, never queued
+            break;
+        case EditorEvent::Display:
             emit DisplayChanged();
-        else if (event == "complete")
+            break;
+        case EditorEvent::Complete:
             emit DocumentComplete();
-        else if (event == "contextmenu")
+            break;
+        case EditorEvent::ContextMenu:
             showContextMenuAt(data.value("x").toInt(), data.value("y").toInt());
-        else if (event == "menuaction")
+            break;
+        case EditorEvent::MenuAction:
             emit ContextMenuAction(data.value("index").toInt());
-        else if (event == "paste")
+            break;
+        case EditorEvent::Paste:
             pasteFromPage(data);
+            break;
+        }
     }
     if (!pending_.isEmpty() && !flushScheduled_) {
         flushScheduled_ = true;
@@ -360,9 +362,9 @@ void DHTMLEdit::flushEvents() {
 void DHTMLEdit::showContextMenuAt(int x, int y) {
     menuCaptions_.clear();
     menuStates_.clear();
-    menuStatusesValid_ = true;
+    buildingMenu_ = true;
     emit ShowContextMenu(x, y);
-    menuStatusesValid_ = false;
+    buildingMenu_ = false;
     if (menuCaptions_.isEmpty())
         return;
     QMenu menu(this);
@@ -377,7 +379,7 @@ void DHTMLEdit::showContextMenuAt(int x, int y) {
         a->setEnabled(menuStates_.value(i) != 2);
     }
     if (QAction* chosen = menu.exec(view_->mapToGlobal(QPoint(x, y))))
-        post("menuaction", {{"index", chosen->data().toInt()}});
+        post(EditorEvent::MenuAction, {{"index", chosen->data().toInt()}});
 }
 
 void DHTMLEdit::watchFocusProxy() {

@@ -2,6 +2,7 @@
 
 #include "platform/DHTMLEditCommands.h"
 #include "platform/DisplayState.h"
+#include "platform/EditorEvent.h"
 #include "platform/HtmlDocument.h"
 
 #include <QElapsedTimer>
@@ -112,6 +113,12 @@ public:
     // Asks the page for that state now (one call), for a caller that changed the
     // selection itself and cannot wait for the event.
     void syncDisplayState();
+    // The statuses of commands (as QueryStatuses gives them) for the handler of
+    // ShowContextMenu: while it builds the menu, those the right click read with its own
+    // answer. A right click on a selection keeps the page busy until the event that brought
+    // it here is over, so a call that waited for the page then might not be answered.
+    // A command the click did not read, and a call outside the handler, ask the page.
+    QList<int> contextMenuStatuses(const QList<int>& commandIds);
 
     // Runs a script of ours in the editing world and waits for its value, however long
     // it takes. A script that throws, a render process that ended or a page that stopped
@@ -180,7 +187,7 @@ private:
 
     // Events from the page are queued and emitted from the event loop, never inside a
     // synchronous call or an engine callback.
-    void post(const QString& event, const QVariantMap& data = {});
+    void post(EditorEvent event, const QVariantMap& data = {});
     void flushEvents();
     void showContextMenuAt(int x, int y);
 
@@ -220,14 +227,12 @@ private:
     int loadSerial_ = 0;
     int startedSerial_ = -1;
     bool flushScheduled_ = false;
-    QList<QPair<QString, QVariantMap>> pending_;
+    QList<QPair<EditorEvent, QVariantMap>> pending_;
     QStringList menuCaptions_;
     QList<int> menuStates_;
     // The commands' statuses as the right click left them, read with the click's own
-    // answer and served to the menu's handler while it builds the menu.
+    // answer; contextMenuStatuses serves them while the menu is being built.
     QHash<int, int> menuStatuses_;
-    bool menuStatusesValid_ = false;
-    // The status of a command the right click read, while the menu is being built.
-    std::optional<int> menuStatus(int commandId) const;
+    bool buildingMenu_ = false;
     QObject* focusProxyWatched_ = nullptr;
 };

@@ -4,69 +4,82 @@
 #include <QString>
 #include <QStringList>
 
-// The editing surface's published command identifiers and status values.
-enum DHTMLEDITCMDID : int {
-    DECMD_BOLD = 5000,
-    DECMD_COPY = 5002,
-    DECMD_CUT = 5003,
-    DECMD_DELETE = 5004,
-    DECMD_DELETECELLS = 5005,
-    DECMD_DELETECOLS = 5006,
-    DECMD_DELETEROWS = 5007,
-    DECMD_FINDTEXT = 5008,
-    DECMD_FONT = 5009,
-    DECMD_GETBACKCOLOR = 5010,
-    DECMD_GETBLOCKFMT = 5011,
-    DECMD_GETBLOCKFMTNAMES = 5012,
-    DECMD_GETFONTNAME = 5013,
-    DECMD_GETFONTSIZE = 5014,
-    DECMD_GETFORECOLOR = 5015,
-    DECMD_HYPERLINK = 5016,
-    DECMD_IMAGE = 5017,
-    DECMD_INDENT = 5018,
-    DECMD_INSERTCELL = 5019,
-    DECMD_INSERTCOL = 5020,
-    DECMD_INSERTROW = 5021,
-    DECMD_INSERTTABLE = 5022,
-    DECMD_ITALIC = 5023,
-    DECMD_JUSTIFYCENTER = 5024,
-    DECMD_JUSTIFYLEFT = 5025,
-    DECMD_JUSTIFYRIGHT = 5026,
-    DECMD_LOCK_ELEMENT = 5027,
-    DECMD_MAKE_ABSOLUTE = 5028,
-    DECMD_MERGECELLS = 5029,
-    DECMD_ORDERLIST = 5030,
-    DECMD_OUTDENT = 5031,
-    DECMD_PASTE = 5032,
-    DECMD_REDO = 5033,
-    DECMD_REMOVEFORMAT = 5034,
-    DECMD_SELECTALL = 5035,
-    DECMD_SEND_BACKWARD = 5036,
-    DECMD_BRING_FORWARD = 5037,
-    DECMD_SEND_BELOW_TEXT = 5038,
-    DECMD_BRING_ABOVE_TEXT = 5039,
-    DECMD_SEND_TO_BACK = 5040,
-    DECMD_BRING_TO_FRONT = 5041,
-    DECMD_SETBACKCOLOR = 5042,
-    DECMD_SETBLOCKFMT = 5043,
-    DECMD_SETFONTNAME = 5044,
-    DECMD_SETFONTSIZE = 5045,
-    DECMD_SETFORECOLOR = 5046,
-    DECMD_SPLITCELL = 5047,
-    DECMD_UNDERLINE = 5048,
-    DECMD_UNDO = 5049,
-    DECMD_UNLINK = 5050,
-    DECMD_UNORDERLIST = 5051,
-    DECMD_PROPERTIES = 5052,
-};
+// The editing surface's published command identifiers and status values, in one list
+// each: the C++ constants below and the editing script's DECMD and DECMDF objects (which
+// the surface writes ahead of the script's files) are both made from them, so the two
+// sides cannot disagree on a number. X(name, value) stands for DECMD_name = value.
+#define TESSALY_DECMD_LIST(X)                                                                      \
+    X(BOLD, 5000)                                                                                  \
+    X(COPY, 5002)                                                                                  \
+    X(CUT, 5003)                                                                                   \
+    X(DELETE, 5004)                                                                                \
+    X(DELETECELLS, 5005)                                                                           \
+    X(DELETECOLS, 5006)                                                                            \
+    X(DELETEROWS, 5007)                                                                            \
+    X(FINDTEXT, 5008)                                                                              \
+    X(FONT, 5009)                                                                                  \
+    X(GETBACKCOLOR, 5010)                                                                          \
+    X(GETBLOCKFMT, 5011)                                                                           \
+    X(GETBLOCKFMTNAMES, 5012)                                                                      \
+    X(GETFONTNAME, 5013)                                                                           \
+    X(GETFONTSIZE, 5014)                                                                           \
+    X(GETFORECOLOR, 5015)                                                                          \
+    X(HYPERLINK, 5016)                                                                             \
+    X(IMAGE, 5017)                                                                                 \
+    X(INDENT, 5018)                                                                                \
+    X(INSERTCELL, 5019)                                                                            \
+    X(INSERTCOL, 5020)                                                                             \
+    X(INSERTROW, 5021)                                                                             \
+    X(INSERTTABLE, 5022)                                                                           \
+    X(ITALIC, 5023)                                                                                \
+    X(JUSTIFYCENTER, 5024)                                                                         \
+    X(JUSTIFYLEFT, 5025)                                                                           \
+    X(JUSTIFYRIGHT, 5026)                                                                          \
+    X(LOCK_ELEMENT, 5027)                                                                          \
+    X(MAKE_ABSOLUTE, 5028)                                                                         \
+    X(MERGECELLS, 5029)                                                                            \
+    X(ORDERLIST, 5030)                                                                             \
+    X(OUTDENT, 5031)                                                                               \
+    X(PASTE, 5032)                                                                                 \
+    X(REDO, 5033)                                                                                  \
+    X(REMOVEFORMAT, 5034)                                                                          \
+    X(SELECTALL, 5035)                                                                             \
+    X(SEND_BACKWARD, 5036)                                                                         \
+    X(BRING_FORWARD, 5037)                                                                         \
+    X(SEND_BELOW_TEXT, 5038)                                                                       \
+    X(BRING_ABOVE_TEXT, 5039)                                                                      \
+    X(SEND_TO_BACK, 5040)                                                                          \
+    X(BRING_TO_FRONT, 5041)                                                                        \
+    X(SETBACKCOLOR, 5042)                                                                          \
+    X(SETBLOCKFMT, 5043)                                                                           \
+    X(SETFONTNAME, 5044)                                                                           \
+    X(SETFONTSIZE, 5045)                                                                           \
+    X(SETFORECOLOR, 5046)                                                                          \
+    X(SPLITCELL, 5047)                                                                             \
+    X(UNDERLINE, 5048)                                                                             \
+    X(UNDO, 5049)                                                                                  \
+    X(UNLINK, 5050)                                                                                \
+    X(UNORDERLIST, 5051)                                                                           \
+    X(PROPERTIES, 5052)
 
-enum DHTMLEDITCMDF : int {
-    DECMDF_NOTSUPPORTED = 0,
-    DECMDF_DISABLED = 1,
-    DECMDF_ENABLED = 3,
-    DECMDF_LATCHED = 7,
-    DECMDF_NINCHED = 11, // mixed
-};
+// Likewise DECMDF_name = value.
+#define TESSALY_DECMDF_LIST(X)                                                                     \
+    X(NOTSUPPORTED, 0)                                                                             \
+    X(DISABLED, 1)                                                                                 \
+    X(ENABLED, 3)                                                                                  \
+    X(LATCHED, 7)                                                                                  \
+    X(NINCHED, 11)
+
+#define TESSALY_DECMD_ENUMERATOR(name, value) DECMD_##name = value,
+#define TESSALY_DECMDF_ENUMERATOR(name, value) DECMDF_##name = value,
+
+enum DHTMLEDITCMDID : int { TESSALY_DECMD_LIST(TESSALY_DECMD_ENUMERATOR) };
+
+// DECMDF_NINCHED is a mixed selection (two fonts, say).
+enum DHTMLEDITCMDF : int { TESSALY_DECMDF_LIST(TESSALY_DECMDF_ENUMERATOR) };
+
+#undef TESSALY_DECMD_ENUMERATOR
+#undef TESSALY_DECMDF_ENUMERATOR
 
 enum OLECMDEXECOPT : int {
     OLECMDEXECOPT_DODEFAULT = 0,

@@ -147,7 +147,7 @@ QString DHTMLEdit::afterLoad() {
     const QVariantMap attached = callEditor("attach", {viewOptions()}).toMap();
     display_ = DisplayState::fromPage(attached.value("display").toMap());
     watchFocusProxy();
-    post("complete");
+    post(EditorEvent::Complete);
     return attached.value("characterSet").toString();
 }
 
@@ -310,7 +310,7 @@ void DHTMLEdit::ApplyDocumentHTML(const QString& html) {
     keeper_->keepHtml(html, true);
     display_ = DisplayState::fromPage(attached.value("display").toMap());
     watchFocusProxy();
-    post("complete");
+    post(EditorEvent::Complete);
 }
 
 void DHTMLEdit::writePending() {
@@ -323,5 +323,5 @@ void DHTMLEdit::writePending() {
                                      .toMap();
     display_ = DisplayState::fromPage(attached.value("display").toMap());
     watchFocusProxy();
-    post("complete");
+    post(EditorEvent::Complete);
 }

@@ -113,8 +113,6 @@ bool DHTMLEdit::nativeStatus(int commandId, int& status) {
         return false;
     if (!EditorClipboard::CanPaste())
         status = int(DECMDF_DISABLED);
-    else if (const auto known = menuStatus(commandId))
-        status = *known;
     else
         status = callEditor("status", {commandId}).toInt();
     return true;
@@ -135,8 +133,6 @@ QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
         }
         if (native) {
             statuses[i] = status;
-        } else if (const auto known = menuStatus(commandIds[i])) {
-            statuses[i] = *known;
         } else {
             scripted << commandIds[i];
             where << i;
@@ -146,6 +142,32 @@ QList<int> DHTMLEdit::QueryStatuses(const QList<int>& commandIds) {
         const QVariantList answers = callEditor("statuses", {QVariant(scripted)}).toList();
         for (int j = 0; j < where.size(); ++j)
             statuses[where[j]] = answers.value(j).toInt();
+    }
+    return statuses;
+}
+
+QList<int> DHTMLEdit::contextMenuStatuses(const QList<int>& commandIds) {
+    if (!buildingMenu_)
+        return QueryStatuses(commandIds);
+    QList<int> statuses(commandIds.size(), 0);
+    QList<int> unread;
+    QList<int> where;
+    for (int i = 0; i < commandIds.size(); ++i) {
+        const int id = commandIds[i];
+        if (!menuStatuses_.contains(id)) {
+            unread << id;
+            where << i;
+        } else if (id == DECMD_PASTE && !EditorClipboard::CanPaste()) {
+            // Paste's status comes from the clipboard, which the click did not read.
+            statuses[i] = int(DECMDF_DISABLED);
+        } else {
+            statuses[i] = menuStatuses_.value(id);
+        }
+    }
+    if (!unread.isEmpty()) {
+        const QList<int> answers = QueryStatuses(unread);
+        for (int j = 0; j < where.size(); ++j)
+            statuses[where[j]] = answers.value(j);
     }
     return statuses;
 }

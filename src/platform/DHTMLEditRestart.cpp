@@ -161,7 +161,7 @@ bool DHTMLEdit::restoreCopy() {
                 .toMap();
         display_ = DisplayState::fromPage(attached.value("display").toMap());
         watchFocusProxy();
-        post("complete");
+        post(EditorEvent::Complete);
     }
     charset_ = charset;
     loadedCharset_ = loadedCharset;

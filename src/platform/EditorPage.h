@@ -1,21 +1,24 @@
 #pragma once
 
+#include "platform/EditorEvent.h"
+
 #include <QVariantMap>
 #include <QWebEnginePage>
 
 class QWebEngineProfile;
 
-// Receives the editing script's events over the web channel.
+// Receives the editing script's events over the web channel. A name the surface does not
+// know (a script of another version) is dropped here.
 class EditorBridge : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
 
 public slots:
-    void notify(const QString& type, const QVariantMap& data) { emit notified(type, data); }
+    void notify(const QString& type, const QVariantMap& data);
 
 signals:
-    void notified(const QString& type, const QVariantMap& data);
+    void notified(EditorEvent event, const QVariantMap& data);
 };
 
 // The page of the editing surface: page scripts off, our editing script in its own world
@@ -27,7 +30,8 @@ public:
     EditorPage(QWebEngineProfile* profile, QObject* parent);
 
     EditorBridge* bridge() const { return bridge_; }
-    // The editing script: the web channel's client followed by our own files, in order.
+    // The editing script: the web channel's client, the command identifiers, status values
+    // and event names it shares with the surface, then our own files, in order.
     static const QString& editorScript();
 
     bool allowNavigation = false;

@@ -37,7 +37,7 @@
       dirty = !!on;
       if (dirty && !changeSent) {
         changeSent = true;
-        T.notify('changed');
+        T.notify(HOST_EVENT.CHANGED);
       }
     },
   });
@@ -66,7 +66,7 @@
     Promise.resolve().then(function () {
       T.pendingDisplay = false;
       shownAt = selectionMark();
-      T.notify('display', { state: T.currentDisplay() });
+      T.notify(HOST_EVENT.DISPLAY, { state: T.currentDisplay() });
       if (T.options.details) T.comments.refresh();
     });
   };
@@ -104,7 +104,6 @@
   if (typeof QWebChannel !== 'undefined' && typeof qt !== 'undefined') {
     new QWebChannel(qt.webChannelTransport, function (channel) {
       T.bridge = channel.objects.bridge;
-      T.notify('ready');
       unsent.splice(0).forEach(function (e) { T.notify(e[0], e[1]); });
     });
   }
@@ -663,29 +662,6 @@
       T.undo.end();
       T.displayChanged();
     }
-  };
-
-  T.status = function (id) {
-    const c = T.commands[id];
-    if (!c) return 0;
-    return c.status ? c.status() : 3;
-  };
-
-  T.statuses = function (ids) {
-    return ids.map(function (id) {
-      try { return T.status(id); } catch (e) { return 0; }
-    });
-  };
-
-  T.exec = function (id, option, argument) {
-    const c = T.commands[id];
-    if (!c || !c.exec) throw new Error('Command ' + id + ' is not supported');
-    if (c.status && c.status() < 3 && !c.always) throw new Error('Command ' + id + ' is disabled');
-    const r = c.plain ? c.exec(option, argument) : T.step(function () { return c.exec(option, argument); });
-    // A command that only reads (marked query) changes no display: the host's display
-    // update runs such commands and must not cause another.
-    if (!c.query) T.displayChanged();
-    return r === undefined ? null : r;
   };
 
   // Runs a host call and reports its value or error in one answer.

@@ -1,5 +1,5 @@
-// The editing commands, by their published identifiers. Each has a status() that
-// answers 0 (not supported), 1 (disabled), 3 (enabled), 7 (latched) or 11 (mixed) for
+// The editing commands, by their published identifiers (DECMD). Each has a status() that
+// answers one of DECMDF (not supported, disabled, enabled, latched or ninched: mixed) for
 // the current selection, and an exec(option, argument). Commands run inside one undo
 // step unless marked plain; those marked query only read, and cause no display update.
 // The clipboard, the find, font and hyperlink dialogs and the
@@ -9,8 +9,35 @@
   const T = window.__tsly;
   const C = T.commands;
 
-  const DISABLED = 1, ENABLED = 3, LATCHED = 7, MIXED = 11;
-  function enabledIf(test) { return test ? ENABLED : DISABLED; }
+  function enabledIf(test) { return test ? DECMDF.ENABLED : DECMDF.DISABLED; }
+
+  // ---- the host's calls ---------------------------------------------------------------
+
+  // A command's status; a command not in the table is not supported.
+  T.status = function (id) {
+    const c = T.commands[id];
+    if (!c) return DECMDF.NOTSUPPORTED;
+    return c.status ? c.status() : DECMDF.ENABLED;
+  };
+
+  T.statuses = function (ids) {
+    return ids.map(function (id) {
+      try { return T.status(id); } catch (e) { return DECMDF.NOTSUPPORTED; }
+    });
+  };
+
+  T.exec = function (id, option, argument) {
+    const c = T.commands[id];
+    if (!c || !c.exec) throw new Error('Command ' + id + ' is not supported');
+    if (c.status && c.status() < DECMDF.ENABLED && !c.always) {
+      throw new Error('Command ' + id + ' is disabled');
+    }
+    const r = c.plain ? c.exec(option, argument) : T.step(function () { return c.exec(option, argument); });
+    // A command that only reads (marked query) changes no display: the host's display
+    // update runs such commands and must not cause another.
+    if (!c.query) T.displayChanged();
+    return r === undefined ? null : r;
+  };
 
   // ---- the selection as the commands see it ----------------------------------------
 
@@ -116,8 +143,8 @@
   }
 
   function valuesStatus(values) {
-    if (!values || !values.length) return DISABLED;
-    return values.length > 1 ? MIXED : ENABLED;
+    if (!values || !values.length) return DECMDF.DISABLED;
+    return values.length > 1 ? DECMDF.NINCHED : DECMDF.ENABLED;
   }
 
   // ---- fonts ----------------------------------------------------------------------
@@ -165,13 +192,13 @@
     return values && values.length === 1 ? values[0] : none;
   }
 
-  C[5013] = { // DECMD_GETFONTNAME
+  C[DECMD.GETFONTNAME] = {
     plain: true,
     query: true,
     status: function () { return valuesStatus(fontNames()); },
     exec: function () { return single(fontNames(), ''); },
   };
-  C[5014] = { // DECMD_GETFONTSIZE
+  C[DECMD.GETFONTSIZE] = {
     plain: true,
     query: true,
     status: function () { return valuesStatus(fontSizes()); },
@@ -188,11 +215,11 @@
   function engineCommand(name, latches, value) {
     return {
       status: function () {
-        if (!engineEnabled(name)) return DISABLED;
+        if (!engineEnabled(name)) return DECMDF.DISABLED;
         if (latches) {
-          try { if (document.queryCommandState(name)) return LATCHED; } catch (e) { }
+          try { if (document.queryCommandState(name)) return DECMDF.LATCHED; } catch (e) { }
         }
-        return ENABLED;
+        return DECMDF.ENABLED;
       },
       exec: function (option, argument) {
         return document.execCommand(name, false, value ? value(argument) : null);
@@ -200,20 +227,20 @@
     };
   }
 
-  C[5000] = engineCommand('bold', true);            // DECMD_BOLD
-  C[5023] = engineCommand('italic', true);          // DECMD_ITALIC
-  C[5048] = engineCommand('underline', true);       // DECMD_UNDERLINE
-  C[5030] = engineCommand('insertOrderedList', true);   // DECMD_ORDERLIST
-  C[5051] = engineCommand('insertUnorderedList', true); // DECMD_UNORDERLIST
-  C[5025] = engineCommand('justifyLeft', true);     // DECMD_JUSTIFYLEFT
-  C[5024] = engineCommand('justifyCenter', true);   // DECMD_JUSTIFYCENTER
-  C[5026] = engineCommand('justifyRight', true);    // DECMD_JUSTIFYRIGHT
-  C[5018] = engineCommand('indent', false);         // DECMD_INDENT
+  C[DECMD.BOLD] = engineCommand('bold', true);
+  C[DECMD.ITALIC] = engineCommand('italic', true);
+  C[DECMD.UNDERLINE] = engineCommand('underline', true);
+  C[DECMD.ORDERLIST] = engineCommand('insertOrderedList', true);
+  C[DECMD.UNORDERLIST] = engineCommand('insertUnorderedList', true);
+  C[DECMD.JUSTIFYLEFT] = engineCommand('justifyLeft', true);
+  C[DECMD.JUSTIFYCENTER] = engineCommand('justifyCenter', true);
+  C[DECMD.JUSTIFYRIGHT] = engineCommand('justifyRight', true);
+  C[DECMD.INDENT] = engineCommand('indent', false);
 
   // Outdent has something to do only inside an indented block or a list.
-  C[5031] = engineCommand('outdent', false);        // DECMD_OUTDENT
-  C[5031].status = function () {
-    if (!engineEnabled('outdent')) return DISABLED;
+  C[DECMD.OUTDENT] = engineCommand('outdent', false);
+  C[DECMD.OUTDENT].status = function () {
+    if (!engineEnabled('outdent')) return DECMDF.DISABLED;
     const el = focusElement();
     return enabledIf(el && el.closest('blockquote, li, ul, ol') &&
                      inBody(el.closest('blockquote, li, ul, ol')));
@@ -225,9 +252,9 @@
     return s;
   }
 
-  C[5046] = engineCommand('foreColor', false, textArgument);  // DECMD_SETFORECOLOR
-  C[5044] = engineCommand('fontName', false, textArgument);   // DECMD_SETFONTNAME
-  C[5045] = engineCommand('fontSize', false, function (argument) { // DECMD_SETFONTSIZE
+  C[DECMD.SETFORECOLOR] = engineCommand('foreColor', false, textArgument);
+  C[DECMD.SETFONTNAME] = engineCommand('fontName', false, textArgument);
+  C[DECMD.SETFONTSIZE] = engineCommand('fontSize', false, function (argument) {
     const n = parseInt(argument, 10);
     if (!(n >= 1 && n <= 7)) throw new Error('Invalid argument');
     return String(n);
@@ -263,18 +290,18 @@
 
   function blockContext() { return !!range() && !T.selectedElement(); }
 
-  C[5012] = { // DECMD_GETBLOCKFMTNAMES
+  C[DECMD.GETBLOCKFMTNAMES] = {
     plain: true,
     query: true,
     exec: function () { return BLOCK_FORMATS.map(function (f) { return f[0]; }); },
   };
-  C[5011] = { // DECMD_GETBLOCKFMT
+  C[DECMD.GETBLOCKFMT] = {
     plain: true,
     query: true,
     status: function () { return enabledIf(blockContext()); },
     exec: function () { return blockFormat(); },
   };
-  C[5043] = { // DECMD_SETBLOCKFMT
+  C[DECMD.SETBLOCKFMT] = {
     status: function () { return enabledIf(blockContext()); },
     exec: function (option, name) {
       const format = BLOCK_FORMATS.filter(function (f) { return f[0] === String(name); })[0];
@@ -306,7 +333,7 @@
     };
   };
 
-  C[5009] = { // DECMD_FONT
+  C[DECMD.FONT] = {
     status: function () { return enabledIf(engineEnabled('fontName')); },
     exec: function (option, choice) {
       if (!choice || typeof choice !== 'object') throw new Error('Invalid argument');
@@ -339,7 +366,7 @@
     return s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
   }
 
-  C[5016] = { // DECMD_HYPERLINK
+  C[DECMD.HYPERLINK] = {
     status: function () { return enabledIf(!!range()); },
     exec: function (option, argument) {
       const address = textArgument(argument);
@@ -401,13 +428,13 @@
     return !!r && !r.collapsed;
   }
 
-  C[5002] = { // DECMD_COPY
+  C[DECMD.COPY] = {
     plain: true,
     query: true,
     status: function () { return enabledIf(hasSelection()); },
     exec: function () { return selectionContent(); },
   };
-  C[5003] = { // DECMD_CUT
+  C[DECMD.CUT] = {
     status: function () { return enabledIf(hasSelection()); },
     exec: function () {
       const content = selectionContent();
@@ -450,21 +477,21 @@
     return true;
   };
 
-  C[5008] = { plain: true, status: function () { return ENABLED; } }; // DECMD_FINDTEXT
+  C[DECMD.FINDTEXT] = { plain: true, status: function () { return DECMDF.ENABLED; } };
 
   // ---- undo, redo, select all ------------------------------------------------------------
 
-  C[5049] = { // DECMD_UNDO
+  C[DECMD.UNDO] = {
     plain: true,
     status: function () { return enabledIf(T.undo.canUndo()); },
     exec: function () { return T.undo.undo(); },
   };
-  C[5033] = { // DECMD_REDO
+  C[DECMD.REDO] = {
     plain: true,
     status: function () { return enabledIf(T.undo.canRedo()); },
     exec: function () { return T.undo.redo(); },
   };
-  C[5035] = { // DECMD_SELECTALL
+  C[DECMD.SELECTALL] = {
     plain: true,
     status: function () { return enabledIf(!!document.body); },
     exec: function () {
@@ -483,22 +510,25 @@
   // What the host's toolbar, font boxes and status bar show, in one answer: the statuses
   // of the formatting commands and of the three reading ones, the values those read
   // where their status gives one, the selection's type and whether it is in a table.
-  const DISPLAY_COMMANDS = [5000, 5023, 5048, 5030, 5051, 5031, 5018, 5025, 5024, 5026, 5046];
+  const DISPLAY_COMMANDS = [
+    DECMD.BOLD, DECMD.ITALIC, DECMD.UNDERLINE, DECMD.ORDERLIST, DECMD.UNORDERLIST, DECMD.OUTDENT,
+    DECMD.INDENT, DECMD.JUSTIFYLEFT, DECMD.JUSTIFYCENTER, DECMD.JUSTIFYRIGHT, DECMD.SETFORECOLOR,
+  ];
   T.displayState = function () {
     const statuses = {};
     DISPLAY_COMMANDS.forEach(function (id) {
-      try { statuses[id] = T.status(id); } catch (e) { statuses[id] = 0; }
+      try { statuses[id] = T.status(id); } catch (e) { statuses[id] = DECMDF.NOTSUPPORTED; }
     });
     const names = fontNames();
     const sizes = fontSizes();
-    statuses[5013] = valuesStatus(names);
-    statuses[5014] = valuesStatus(sizes);
-    statuses[5011] = C[5011].status();
+    statuses[DECMD.GETFONTNAME] = valuesStatus(names);
+    statuses[DECMD.GETFONTSIZE] = valuesStatus(sizes);
+    statuses[DECMD.GETBLOCKFMT] = C[DECMD.GETBLOCKFMT].status();
     return {
       statuses: statuses,
-      fontName: statuses[5013] === ENABLED ? single(names, '') : '',
-      fontSize: statuses[5014] === ENABLED ? single(sizes, 0) : 0,
-      blockFormat: statuses[5011] > 2 ? blockFormat() : '',
+      fontName: statuses[DECMD.GETFONTNAME] === DECMDF.ENABLED ? single(names, '') : '',
+      fontSize: statuses[DECMD.GETFONTSIZE] === DECMDF.ENABLED ? single(sizes, 0) : 0,
+      blockFormat: statuses[DECMD.GETBLOCKFMT] >= DECMDF.ENABLED ? blockFormat() : '',
       selectionType: T.selectionType(),
       inTable: !!(T.inTable && T.inTable()),
     };

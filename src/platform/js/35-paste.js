@@ -336,8 +336,8 @@
     return true;
   };
 
-  C[5032] = { // DECMD_PASTE (the host answers the status from the clipboard)
-    status: function () { return document.body ? 3 : 1; },
+  C[DECMD.PASTE] = { // the host answers its status from the clipboard
+    status: function () { return document.body ? DECMDF.ENABLED : DECMDF.DISABLED; },
     exec: function (option, content) { return T.paste(content); },
   };
 
@@ -347,7 +347,7 @@
     listen(document, 'paste', function (e) {
       e.preventDefault();
       const data = e.clipboardData;
-      T.notify('paste', {
+      T.notify(HOST_EVENT.PASTE, {
         html: data ? data.getData('text/html') : '',
         text: data ? data.getData('text/plain') : '',
       });

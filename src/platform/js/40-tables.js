@@ -6,7 +6,6 @@
   'use strict';
   const T = window.__tsly;
   const C = T.commands;
-  const DISABLED = 1, ENABLED = 3;
 
   // ---- the grid ------------------------------------------------------------------------
 
@@ -199,8 +198,8 @@
     return {
       status: function () {
         const s = selectedCells();
-        if (!s) return DISABLED;
-        return !test || test(build(tableOf(s.first)), s) ? ENABLED : DISABLED;
+        if (!s) return DECMDF.DISABLED;
+        return !test || test(build(tableOf(s.first)), s) ? DECMDF.ENABLED : DECMDF.DISABLED;
       },
       exec: function () {
         const s = selectedCells();
@@ -210,7 +209,7 @@
     };
   }
 
-  C[5021] = tableCommand(function (g, s) { // DECMD_INSERTROW: above the selection
+  C[DECMD.INSERTROW] = tableCommand(function (g, s) { // above the selection
     const r = extent(g, s.first, s.last).r0;
     const tr = document.createElement('tr');
     const done = [];
@@ -226,7 +225,7 @@
     caretIn(tr.cells[0] || tr);
   });
 
-  C[5020] = tableCommand(function (g, s) { // DECMD_INSERTCOL: left of the selection
+  C[DECMD.INSERTCOL] = tableCommand(function (g, s) { // left of the selection
     const c = extent(g, s.first, s.last).c0;
     const done = [];
     let first = null;
@@ -246,18 +245,18 @@
     caretIn(first);
   });
 
-  C[5019] = tableCommand(function (g, s) { // DECMD_INSERTCELL: before the selection
+  C[DECMD.INSERTCELL] = tableCommand(function (g, s) { // before the selection
     const n = newCell(s.first, 1, 1);
     s.first.parentNode.insertBefore(n, s.first);
     caretIn(n);
   });
 
-  C[5007] = tableCommand(function (g, s) { // DECMD_DELETEROWS
+  C[DECMD.DELETEROWS] = tableCommand(function (g, s) {
     const e = extent(g, s.first, s.last);
     deleteRows(g, e.r0, e.r1);
   });
 
-  C[5006] = tableCommand(function (g, s) { // DECMD_DELETECOLS
+  C[DECMD.DELETECOLS] = tableCommand(function (g, s) {
     const e = extent(g, s.first, s.last);
     if (e.c0 === 0 && e.c1 >= g.width - 1) { removeTable(g.table); return; }
     let caret = null;
@@ -275,7 +274,7 @@
     caretIn(caret);
   });
 
-  C[5005] = tableCommand(function (g, s) { // DECMD_DELETECELLS
+  C[DECMD.DELETECELLS] = tableCommand(function (g, s) {
     const cells = cellsIn(g, closedExtent(g, s.first, s.last));
     if (cells.length >= g.at.size) { removeTable(g.table); return; }
     let caret = null;
@@ -294,7 +293,7 @@
     caretIn(caret && document.contains(caret) ? caret : null);
   });
 
-  C[5029] = tableCommand(function (g, s) { // DECMD_MERGECELLS: into the top left cell
+  C[DECMD.MERGECELLS] = tableCommand(function (g, s) { // into the top left cell
     const e = closedExtent(g, s.first, s.last);
     const cells = cellsIn(g, e);
     const target = g.slots[e.r0][e.c0] || cells[0];
@@ -317,7 +316,7 @@
     return cellsIn(g, closedExtent(g, s.first, s.last)).length > 1;
   });
 
-  C[5047] = tableCommand(function (g, s) { // DECMD_SPLITCELL: back to single slots
+  C[DECMD.SPLITCELL] = tableCommand(function (g, s) { // back to single slots
     const cell = s.first;
     const p = g.at.get(cell);
     setSpan(cell, 'colspan', 1);
@@ -426,8 +425,8 @@
     return el ? Array.prototype.slice.call(el.attributes) : [];
   }
 
-  C[5022] = { // DECMD_INSERTTABLE
-    status: function () { return document.body ? ENABLED : DISABLED; },
+  C[DECMD.INSERTTABLE] = {
+    status: function () { return document.body ? DECMDF.ENABLED : DECMDF.DISABLED; },
     exec: function (option, p) {
       p = p || {};
       const rows = parseInt(p.NumRows, 10), cols = parseInt(p.NumCols, 10);

@@ -9,7 +9,6 @@
   'use strict';
   const T = window.__tsly;
   const C = T.commands;
-  const DISABLED = 1, ENABLED = 3, LATCHED = 7;
   const GRID = 10;          // pixels, when Snap To Grid is on
   const DRAG_THRESHOLD = 3; // pixels the mouse moves before a click becomes a drag
   const LOCK = 'data-design-lock';
@@ -51,11 +50,11 @@
     tidyStyle(el);
   }
 
-  C[5028] = { // DECMD_MAKE_ABSOLUTE: 2-D, or back to 1-D when it is already
+  C[DECMD.MAKE_ABSOLUTE] = { // 2-D, or back to 1-D when it is already
     status: function () {
       const el = T.selectedElement();
-      if (!el) return DISABLED;
-      return T.isPositioned(el) ? LATCHED : ENABLED;
+      if (!el) return DECMDF.DISABLED;
+      return T.isPositioned(el) ? DECMDF.LATCHED : DECMDF.ENABLED;
     },
     exec: function () {
       const el = T.selectedElement();
@@ -66,11 +65,11 @@
     },
   };
 
-  C[5027] = { // DECMD_LOCK_ELEMENT
+  C[DECMD.LOCK_ELEMENT] = {
     status: function () {
       const el = positioned();
-      if (!el) return DISABLED;
-      return isLocked(el) ? LATCHED : ENABLED;
+      if (!el) return DECMDF.DISABLED;
+      return isLocked(el) ? DECMDF.LATCHED : DECMDF.ENABLED;
     },
     exec: function () {
       const el = positioned();
@@ -125,37 +124,37 @@
   function whenPositioned(test) {
     return function () {
       const el = positioned();
-      return el && (!test || test(el)) ? ENABLED : DISABLED;
+      return el && (!test || test(el)) ? DECMDF.ENABLED : DECMDF.DISABLED;
     };
   }
 
-  C[5041] = { // DECMD_BRING_TO_FRONT
+  C[DECMD.BRING_TO_FRONT] = {
     status: whenPositioned(),
     exec: restack(function (el, l, layer) { take(layer, el); layer.push(el); }),
   };
-  C[5040] = { // DECMD_SEND_TO_BACK
+  C[DECMD.SEND_TO_BACK] = {
     status: whenPositioned(),
     exec: restack(function (el, l, layer) { take(layer, el); layer.unshift(el); }),
   };
-  C[5037] = { // DECMD_BRING_FORWARD
+  C[DECMD.BRING_FORWARD] = {
     status: whenPositioned(),
     exec: restack(function (el, l, layer) {
       const i = layer.indexOf(el);
       if (i < layer.length - 1) layer.splice(i, 2, layer[i + 1], el);
     }),
   };
-  C[5036] = { // DECMD_SEND_BACKWARD
+  C[DECMD.SEND_BACKWARD] = {
     status: whenPositioned(),
     exec: restack(function (el, l, layer) {
       const i = layer.indexOf(el);
       if (i > 0) layer.splice(i - 1, 2, el, layer[i - 1]);
     }),
   };
-  C[5039] = { // DECMD_BRING_ABOVE_TEXT: to the back of the layer above the text
+  C[DECMD.BRING_ABOVE_TEXT] = { // to the back of the layer above the text
     status: whenPositioned(function (el) { return zIndex(el) < 0; }),
     exec: restack(function (el, l) { take(l.below, el); l.above.unshift(el); }),
   };
-  C[5038] = { // DECMD_SEND_BELOW_TEXT: to the front of the layer below the text
+  C[DECMD.SEND_BELOW_TEXT] = { // to the front of the layer below the text
     status: whenPositioned(function (el) { return zIndex(el) >= 0; }),
     exec: restack(function (el, l) { take(l.above, el); l.below.push(el); }),
   };
