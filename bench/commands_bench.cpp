@@ -12,7 +12,7 @@
 //   the same without it, and the copy's own reading time on a 1 MB and a 5 MB page.
 // BENCH_TRACE=1 prints every round of the caret moves; BENCH_KEYS=n sends n keys at once
 // instead of 2,000.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/DHTMLEditCommands.h"
 #include "platform/PageKeeper.h"

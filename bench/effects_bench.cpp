@@ -1,7 +1,7 @@
 // Prints what it costs, from the marquee dialog's OK to the preview showing its effect
 // (page loaded), beside a bare web view made and loading the same preview file, with
 // the ratio of the two. Aim: within 1.3 times the bare view.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "effects/Effects.h"
 #include "effects/Marquee.h"
 #include "effects/Preview.h"

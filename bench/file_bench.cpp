@@ -2,8 +2,8 @@
 // local references, and the whole save of such a page from the main window beside its
 // floor measured in the same run: the bare engine's serialisation of the page, writing
 // the file, and the bare engine loading it again.
-#include "core/LinkedFiles.h"
-#include "core/MainForm.h"
+#include "core/window/LinkedFiles.h"
+#include "core/window/MainForm.h"
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"
 

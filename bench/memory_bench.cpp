@@ -4,7 +4,7 @@
 // long paragraphs: the engine cannot hold 50 MB of the usual mix) costs in time: opening
 // it, a keystroke, and saving it, beside the bare engine's opening.
 // Each measurement runs in a process of its own, so that none inherits another's peak.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PageKeeper.h"

@@ -1,7 +1,7 @@
 // Prints what start-up, opening a large page and typing into one cost on this machine,
 // each beside its floor measured in the same run: the bare web engine (page scripts
 // off, nothing of ours) opening the same file, and typing into it in design mode.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
 

@@ -1,6 +1,6 @@
 #include "core/DialogParts.h"
 
-#include "core/FormFit.h"
+#include "platform/FormFit.h"
 #include "platform/Help.h"
 #include "platform/Twips.h"
 

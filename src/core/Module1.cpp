@@ -1,7 +1,6 @@
 #include "core/Module1.h"
 
 #include "core/GeneratedHtml.h"
-#include "core/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/PlatformError.h"
 
@@ -13,9 +12,9 @@
 namespace Module1 {
 
 namespace {
-QPointer<MainForm>& mainForm() {
-    static QPointer<MainForm> form;
-    return form;
+QPointer<DHTMLEdit>& windowEditor() {
+    static QPointer<DHTMLEdit> e;
+    return e;
 }
 QPointer<DHTMLEdit>& editor() {
     static QPointer<DHTMLEdit> e;
@@ -29,37 +28,14 @@ DHTMLEdit* requireEditor() {
 }
 } // namespace
 
-MainForm* Main() {
-    return mainForm();
-}
-void SetMain(MainForm* form) {
-    mainForm() = form;
-}
-
 DHTMLEdit* Editor() {
-    if (editor())
-        return editor();
-    return mainForm() ? mainForm()->DHTMLEdit1 : nullptr;
+    return editor() ? editor() : windowEditor();
+}
+void SetWindowEditor(DHTMLEdit* e) {
+    windowEditor() = e;
 }
 void SetEditor(DHTMLEdit* e) {
     editor() = e;
-}
-
-void SetShortcutBarVisible(bool show) {
-    if (Main())
-        Main()->SetShortcutBarVisible(show);
-}
-void ApplyBeginnerToolbar() {
-    if (Main())
-        Main()->ApplyBeginnerToolbar();
-}
-void DisableEditingControls() {
-    if (Main())
-        Main()->DisableEditingControls();
-}
-void UpdateCaption() {
-    if (Main())
-        Main()->UpdateCaption();
 }
 
 QString SelectedText() {

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 class DHTMLEdit;
-class MainForm;
 class QWidget;
 
 // The program-wide variables and the shared procedures every window may call.
@@ -59,18 +58,11 @@ inline QString MetaKeywords;
 inline QString SplashSeconds;
 inline QString SplashURL;
 
-// The main window and its editing surface. Tests without a main window may register
-// a surface of their own.
-MainForm* Main();
-void SetMain(MainForm* form);
+// The editing surface the dialogs work on: the main window registers its own; tests
+// without a main window may register a surface of their own, which comes first.
 DHTMLEdit* Editor();
+void SetWindowEditor(DHTMLEdit* editor);
 void SetEditor(DHTMLEdit* editor);
-
-// ---- the main window's layout ------------------------------------------------------
-void SetShortcutBarVisible(bool show);
-void ApplyBeginnerToolbar();
-void DisableEditingControls();
-void UpdateCaption();
 
 // ---- the selection ------------------------------------------------------------------
 // The selection's plain text ("" when nothing is selected).
@@ -93,11 +85,6 @@ QString GetFavoritesURL();
 QString FavoritesURLFromText(const QString& text);
 // Opens a file or web address with the program the desktop associates with it.
 void ShellOpen(QWidget* owner, const QString& target);
-
-// Copies the local files the page names by full path in the attribute of token ("src=",
-// "background=", "href=") into the page's folder and rewrites those references to the
-// bare file names. A save takes every reference at once: LinkedFiles::Publish.
-QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath);
 
 // ---- numbers in settings --------------------------------------------------------------
 // The leading numeric value of a text (empty or non-numeric text gives 0), rounded to

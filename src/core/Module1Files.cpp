@@ -1,7 +1,6 @@
 #include "core/Module1.h"
 
 #include "core/CFile.h"
-#include "core/LinkedFiles.h"
 #include "platform/PlatformError.h"
 #include "platform/Shell.h"
 
@@ -88,21 +87,6 @@ QString GetFavoritesURL() {
 
 void ShellOpen(QWidget* owner, const QString& target) {
     skipErrors([&] { Shell::Open(owner, target); });
-}
-
-QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath) {
-    QString result = html;
-    // One kind of attribute, in the page's own folder: the save itself takes every
-    // reference at once (LinkedFiles::Publish).
-    QString attribute = token;
-    if (attribute.endsWith(QLatin1Char('=')))
-        attribute.chop(1);
-    skipErrors([&] {
-        result = LinkedFiles::Publish(
-                     html, {pagePath, pagePath, LinkedFiles::Method::Copy, attribute.trimmed()})
-                     .html;
-    });
-    return result;
 }
 
 } // namespace Module1

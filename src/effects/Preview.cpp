@@ -1,6 +1,6 @@
 #include "effects/Preview.h"
 
-#include "core/FormFit.h"
+#include "platform/FormFit.h"
 #include "core/Module1.h"
 #include "effects/EffectMarkup.h"
 #include "effects/PreviewFile.h"

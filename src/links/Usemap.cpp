@@ -2,7 +2,7 @@
 
 #include "core/CFile.h"
 #include "core/DialogParts.h"
-#include "core/FormFit.h"
+#include "platform/FormFit.h"
 #include "core/Module1.h"
 #include "links/HotspotPicture.h"
 #include "links/ImageMap.h"

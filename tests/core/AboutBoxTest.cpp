@@ -1,8 +1,8 @@
 // The about box: caption, version, size, and the link that lights up and opens the
 // maker's address.
-#include "core/AboutFrm.h"
+#include "core/window/AboutFrm.h"
 #include "core/DialogParts.h"
-#include "core/WebAddresses.h"
+#include "core/window/WebAddresses.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "support/MainFormFixture.h"

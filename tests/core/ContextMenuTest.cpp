@@ -1,6 +1,6 @@
 // The context menu: a right click in the page shows the menu built for the selection,
 // and the chosen item runs its command.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "support/MainFormFixture.h"
 

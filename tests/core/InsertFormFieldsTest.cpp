@@ -1,5 +1,5 @@
 // The form fields of Insert > Form, byte for byte.
-#include "core/FormFields.h"
+#include "core/window/FormFields.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

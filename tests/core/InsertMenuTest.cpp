@@ -1,6 +1,6 @@
 // The Insert menu's own commands on the real editing surface: free HTML, form fields,
 // the menu's opening, and the items whose dialogs come later.
-#include "core/InsertHTMLDlg.h"
+#include "core/window/InsertHTMLDlg.h"
 #include "core/Module1.h"
 #include "support/DialogDriver.h"
 

@@ -1,4 +1,6 @@
-// Who knows whom: only the composition root knows the main window, and only the
+// Who knows whom: the folders are floors (platform, core's services, the subsystems,
+// core's window, the program), and a file includes only from its own floor and those
+// below; only the window and the composition root know the main window, and only the
 // platform layer knows the web engine.
 #include "support/TestSupport.h"
 
@@ -37,9 +39,20 @@ QList<Include> includesUnderSrc() {
 }
 
 bool mayKnowMainForm(const QString& file) {
-    static const QRegularExpression allowed(
-        R"(^(core/MainForm[^/]*\.cpp|core/Module1\.cpp|app/main\.cpp)$)");
+    static const QRegularExpression allowed(R"(^(core/window/MainForm[^/]*\.cpp|app/main\.cpp)$)");
     return allowed.match(file).hasMatch();
+}
+
+// The floor of a file or header under src/, lowest first; -1 for what is not ours.
+int floorOf(const QString& path) {
+    static const QList<QPair<QString, int>> floors = {
+        {"platform/", 0}, {"core/window/", 3}, {"core/", 1}, {"links/", 2},
+        {"elements/", 2}, {"effects/", 2},     {"app/", 4}};
+    for (const auto& [folder, floor] : floors) {
+        if (path.startsWith(folder))
+            return floor;
+    }
+    return -1;
 }
 
 bool isWebEngineHeader(const QString& header) {
@@ -56,11 +69,11 @@ TEST(Layering, TheSourcesAreFound) {
 
 TEST(Layering, OnlyTheCompositionRootIncludesTheMainWindow) {
     for (const Include& inc : includesUnderSrc()) {
-        if (inc.header == "core/MainForm.h") {
-            EXPECT_TRUE(mayKnowMainForm(inc.file))
-                << qPrintable(inc.file) << ":" << inc.line
-                << " includes core/MainForm.h; change the surface or Module1's state and let "
-                   "the window follow its signals instead";
+        if (inc.header == "core/window/MainForm.h") {
+            EXPECT_TRUE(mayKnowMainForm(inc.file)) << qPrintable(inc.file) << ":" << inc.line
+                                                   << " includes core/window/MainForm.h; change "
+                                                      "the surface or Module1's state and let "
+                                                      "the window follow its signals instead";
         }
     }
 }
@@ -72,5 +85,18 @@ TEST(Layering, OnlyThePlatformLayerIncludesTheWebEngine) {
                 << qPrintable(inc.file) << ":" << inc.line << " includes " << qPrintable(inc.header)
                 << "; only src/platform may know the web engine";
         }
+    }
+}
+
+TEST(Layering, NoFileIncludesFromAFloorAboveItsOwn) {
+    for (const Include& inc : includesUnderSrc()) {
+        const int from = floorOf(inc.file);
+        const int to = floorOf(inc.header);
+        if (from < 0 || to < 0)
+            continue;
+        EXPECT_LE(to, from) << qPrintable(inc.file) << ":" << inc.line << " includes "
+                            << qPrintable(inc.header)
+                            << " from a floor above its own (platform, core's services, "
+                               "links/elements/effects, core/window, app)";
     }
 }

@@ -1,7 +1,7 @@
 // The "Copy" save method: local files named by src=, background= and href= are copied
 // into the page's folder and their references rewritten to bare names, without ever
 // losing a file or a working reference.
-#include "core/LinkedFiles.h"
+#include "core/window/LinkedFiles.h"
 #include "core/Module1.h"
 #include "effects/EffectMarkup.h"
 #include "support/TestSupport.h"
@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
-using Module1::CopyLinkedFiles;
+using LinkedFiles::CopyLinkedFiles;
 
 namespace {
 

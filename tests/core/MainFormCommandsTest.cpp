@@ -1,6 +1,6 @@
 // The main window's side of the editing commands: the toolbars, the font boxes, the
 // Edit, Table, Format and Position menus and the display that follows the selection.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "support/MainFormFixture.h"
 

@@ -1,6 +1,6 @@
 // The main window's start-up, layout choices, View menu and closing, with the settings
 // a user may have stored.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/Help.h"

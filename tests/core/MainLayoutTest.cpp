@@ -1,5 +1,5 @@
 // Where the main window's parts go, and how numbers are read from settings.
-#include "core/MainLayout.h"
+#include "core/window/MainLayout.h"
 #include "core/Module1.h"
 
 #include <gtest/gtest.h>

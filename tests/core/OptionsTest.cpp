@@ -1,8 +1,8 @@
 // The options dialog: it shows the stored choices, OK stores and applies them, Cancel
 // changes nothing (the current page's save method included).
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "core/Module1.h"
-#include "core/frmOptions.h"
+#include "core/window/frmOptions.h"
 #include "platform/DHTMLEdit.h"
 #include "support/TestSupport.h"
 

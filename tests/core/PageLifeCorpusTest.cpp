@@ -1,6 +1,6 @@
 // Real pages opened, saved and opened again keep every element, attribute, character
 // and reference. Each process takes a share of the corpus.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"
 #include "support/TestSupport.h"

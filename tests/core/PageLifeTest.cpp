@@ -1,7 +1,7 @@
 // A page's life in the main window: New, Open, Save and Save As with the save-method
 // prompt and the "Copy" method, the question before changes are lost, print and the
 // browser preview, all answered as a user would.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "core/Module1.h"
 #include "core/PageFile.h"
 #include "platform/DHTMLEdit.h"

@@ -1,7 +1,7 @@
 // The shortcut bar: its groups and items, what a click on each does, and the group
 // open at start-up.
-#include "core/MainForm.h"
-#include "core/WebAddresses.h"
+#include "core/window/MainForm.h"
+#include "core/window/WebAddresses.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/ListBar.h"
 #include "platform/Shell.h"

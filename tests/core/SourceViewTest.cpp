@@ -1,7 +1,7 @@
 // The source view: its own stored window geometry, Save putting the edited source back
 // into the page (changed, path kept) and Cancel leaving the page alone.
-#include "core/MainForm.h"
-#include "core/frmViewSource.h"
+#include "core/window/MainForm.h"
+#include "core/window/frmViewSource.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/Twips.h"
 #include "support/TestSupport.h"

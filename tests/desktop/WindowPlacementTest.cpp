@@ -2,7 +2,7 @@
 // appears: the main window fills the available area at the first start and comes back
 // the same at every later start, and an effect dialog shown again stays where it was.
 #include "platform/WindowPlacement.h"
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "effects/EffectsDriver.h"
 #include "support/TestSupport.h"
 

@@ -2,7 +2,7 @@
 // twips, positions far off to the left and top, a window larger than any screen) brings
 // the window back wholly onto a screen; geometry that fits, on either of two screens,
 // comes back as it was.
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/WindowPlacement.h"
 #include "support/TestSupport.h"

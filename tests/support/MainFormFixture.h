@@ -3,7 +3,7 @@
 // A test with a real main window and its page, and the user's way through the dialogs
 // it opens: trigger the menu item, find the dialog by name, fill it, press its buttons.
 
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 #include "platform/DHTMLEdit.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
-#include "core/PageReferences.h"
+#include "core/window/PageReferences.h"
 
-#include "core/TextScan.h"
+#include "core/window/TextScan.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,12 +1,12 @@
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 
 #include "core/CFile.h"
-#include "core/LinkedFiles.h"
 #include "core/Module1.h"
 #include "core/PageFile.h"
-#include "core/frmOptions.h"
-#include "core/frmPublishLocalPrompt.h"
-#include "core/frmViewSource.h"
+#include "core/window/LinkedFiles.h"
+#include "core/window/frmOptions.h"
+#include "core/window/frmPublishLocalPrompt.h"
+#include "core/window/frmViewSource.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
@@ -396,5 +396,7 @@ void MainForm::ShowSourceView() {
 
 void MainForm::ShowOptions() {
     frmOptions dialog(this);
+    connect(&dialog, &frmOptions::BeginnerToolbarChosen, this,
+            [this] { skipErrors([&] { ApplyBeginnerToolbar(); }); });
     dialog.exec();
 }

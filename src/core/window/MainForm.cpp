@@ -1,10 +1,10 @@
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 
-#include "core/AboutFrm.h"
-#include "core/CommandGate.h"
-#include "core/MainLayout.h"
 #include "core/Module1.h"
-#include "core/ShortcutBar.h"
+#include "core/window/AboutFrm.h"
+#include "core/window/CommandGate.h"
+#include "core/window/MainLayout.h"
+#include "core/window/ShortcutBar.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/Help.h"
 #include "platform/ListBar.h"
@@ -42,7 +42,6 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     // The window places itself from its settings; every other window is kept in place.
     setProperty("placesItself", true);
     WindowPlacement::KeepWindowsInPlace();
-    SetMain(this);
     Help::InstallF1Handler();
     setProperty("HelpContextID", 0);
 
@@ -53,6 +52,8 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     client_->installEventFilter(this);
 
     DHTMLEdit1 = new DHTMLEdit(client_);
+    // The dialogs work on the page this window edits.
+    SetWindowEditor(DHTMLEdit1);
     createToolbars();
     createShortcutBar();
     createStatusBar();
@@ -69,9 +70,11 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
 }
 
 MainForm::~MainForm() {
-    if (Main() == this)
-        SetMain(nullptr);
+    // Nothing that goes with the window may reach its surface while it is taken down.
+    if (Editor() == DHTMLEdit1)
+        SetWindowEditor(nullptr);
 }
+
 void MainForm::connectEditor() {
     connect(DHTMLEdit1, &DHTMLEdit::DocumentComplete, this, &MainForm::DHTMLEdit1_DocumentComplete);
     connect(DHTMLEdit1, &DHTMLEdit::DisplayChanged, this, &MainForm::DHTMLEdit1_DisplayChanged);

@@ -1,4 +1,4 @@
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 
 #include "core/DialogParts.h"
 #include "platform/DHTMLEdit.h"

@@ -1,8 +1,8 @@
-#include "core/CoreCommands.h"
+#include "core/window/CoreCommands.h"
 
-#include "core/FormFields.h"
-#include "core/InsertHTMLDlg.h"
 #include "core/Module1.h"
+#include "core/window/FormFields.h"
+#include "core/window/InsertHTMLDlg.h"
 #include "platform/PlatformError.h"
 
 namespace CoreCommands {

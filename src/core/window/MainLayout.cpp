@@ -1,4 +1,4 @@
-#include "core/MainLayout.h"
+#include "core/window/MainLayout.h"
 
 namespace MainLayout {
 

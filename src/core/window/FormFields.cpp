@@ -1,4 +1,4 @@
-#include "core/FormFields.h"
+#include "core/window/FormFields.h"
 
 #include "core/Module1.h"
 

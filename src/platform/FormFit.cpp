@@ -1,4 +1,4 @@
-#include "core/FormFit.h"
+#include "platform/FormFit.h"
 
 #include "platform/Twips.h"
 

@@ -1,6 +1,7 @@
-#include "core/LinkedFiles.h"
+#include "core/window/LinkedFiles.h"
 
-#include "core/PageReferences.h"
+#include "core/window/PageReferences.h"
+#include "platform/PlatformError.h"
 
 #include <QDir>
 #include <QFile>
@@ -449,6 +450,19 @@ QString NotCopiedMessage(const QStringList& notCopied) {
     if (notCopied.size() > ListedNames)
         text += QStringLiteral("\r\nand %1 more").arg(notCopied.size() - ListedNames);
     return text;
+}
+
+QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath) {
+    QString result = html;
+    // One kind of attribute, in the page's own folder: the save itself takes every
+    // reference at once (Publish).
+    QString attribute = token;
+    if (attribute.endsWith(QLatin1Char('=')))
+        attribute.chop(1);
+    skipErrors([&] {
+        result = Publish(html, {pagePath, pagePath, Method::Copy, attribute.trimmed()}).html;
+    });
+    return result;
 }
 
 } // namespace LinkedFiles

@@ -1,7 +1,7 @@
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 
-#include "core/CoreCommands.h"
 #include "core/Module1.h"
+#include "core/window/CoreCommands.h"
 #include "effects/Effects.h"
 #include "elements/ElementCommands.h"
 #include "links/LinkCommands.h"

@@ -1,4 +1,4 @@
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 
 #include "core/Module1.h"
 #include "platform/CommonDialog.h"

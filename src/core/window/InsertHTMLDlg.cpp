@@ -1,4 +1,4 @@
-#include "core/InsertHTMLDlg.h"
+#include "core/window/InsertHTMLDlg.h"
 
 #include "core/DialogParts.h"
 #include "core/Module1.h"

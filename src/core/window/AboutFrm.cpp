@@ -1,8 +1,8 @@
-#include "core/AboutFrm.h"
+#include "core/window/AboutFrm.h"
 
 #include "core/DialogParts.h"
 #include "core/Module1.h"
-#include "core/WebAddresses.h"
+#include "core/window/WebAddresses.h"
 #include "platform/PlatformError.h"
 #include "platform/Twips.h"
 

@@ -25,4 +25,8 @@ public:
     void Form_Load();
     void cmdOK_Click();
     void cmdCancel_Click();
+
+signals:
+    // OK stored the toolbar choice: the window shows the toolbar it names.
+    void BeginnerToolbarChosen();
 };

@@ -1,4 +1,4 @@
-#include "core/frmViewSource.h"
+#include "core/window/frmViewSource.h"
 
 #include "core/Module1.h"
 #include "platform/DHTMLEdit.h"

@@ -1,6 +1,6 @@
 #include "core/GeneratedHtml.h"
-#include "core/PageReferences.h"
-#include "core/TextScan.h"
+#include "core/window/PageReferences.h"
+#include "core/window/TextScan.h"
 
 // Style sheets' references, and how any reference's value is written back.
 

@@ -1,4 +1,4 @@
-#include "core/frmPublishLocalPrompt.h"
+#include "core/window/frmPublishLocalPrompt.h"
 
 #include "core/Module1.h"
 #include "platform/MsgBox.h"

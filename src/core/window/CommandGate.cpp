@@ -1,4 +1,4 @@
-#include "core/CommandGate.h"
+#include "core/window/CommandGate.h"
 
 #include "platform/PlatformError.h"
 

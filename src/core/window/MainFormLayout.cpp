@@ -1,9 +1,9 @@
-#include "core/MainForm.h"
+#include "core/window/MainForm.h"
 
 #include "core/DialogParts.h"
-#include "core/MainLayout.h"
 #include "core/Module1.h"
-#include "core/SplitterBar.h"
+#include "core/window/MainLayout.h"
+#include "core/window/SplitterBar.h"
 #include "platform/DHTMLEdit.h"
 #include "platform/ListBar.h"
 #include "platform/Settings.h"

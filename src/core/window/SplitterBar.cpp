@@ -1,4 +1,4 @@
-#include "core/SplitterBar.h"
+#include "core/window/SplitterBar.h"
 
 #include <QMouseEvent>
 #include <QRubberBand>

@@ -1,4 +1,4 @@
-#include "core/frmOptions.h"
+#include "core/window/frmOptions.h"
 
 #include "core/DialogParts.h"
 #include "core/Module1.h"
@@ -80,7 +80,7 @@ void frmOptions::Form_Load() {
 void frmOptions::cmdOK_Click() {
     const bool beginner = chkBeginnerToolbar->isChecked();
     skipErrors([&] { SaveSetting(AppKey, "Misc", "BeginnerToolbar", beginner ? "yes" : "no"); });
-    skipErrors([&] { Module1::ApplyBeginnerToolbar(); });
+    emit BeginnerToolbarChosen();
 
     const bool borders = chkViewBorders->isChecked();
     skipErrors([&] {

@@ -35,4 +35,9 @@ Result Publish(const QString& html, const Request& request);
 // at most ten of them by name, then how many more.
 QString NotCopiedMessage(const QStringList& notCopied);
 
+// Copies the local files the page names by full path in the attribute of token ("src=",
+// "background=", "href=") into the page's folder and rewrites those references to the
+// bare file names. A save takes every reference at once: Publish.
+QString CopyLinkedFiles(const QString& html, const QString& token, const QString& pagePath);
+
 } // namespace LinkedFiles

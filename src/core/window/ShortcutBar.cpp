@@ -1,8 +1,8 @@
-#include "core/ShortcutBar.h"
+#include "core/window/ShortcutBar.h"
 
-#include "core/CoreCommands.h"
 #include "core/Module1.h"
-#include "core/WebAddresses.h"
+#include "core/window/CoreCommands.h"
+#include "core/window/WebAddresses.h"
 #include "effects/Effects.h"
 #include "platform/ListBar.h"
 #include "platform/PlatformError.h"
