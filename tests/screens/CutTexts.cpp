@@ -41,6 +41,18 @@ void report(QStringList& cut, const QWidget* w, const QString& text, const QStri
     cut.append(QString("%1 \"%2\": %3").arg(name(w), text.simplified(), lack));
 }
 
+// Reports text when what it needs is wider or higher than what it has.
+void reportIfShort(QStringList& cut, const QWidget* w, const QString& text, const QSize& need,
+                   const QSize& has) {
+    if (need.width() > has.width() || need.height() > has.height())
+        report(cut, w, text,
+               QString("needs %1x%2 px, has %3x%4")
+                   .arg(need.width())
+                   .arg(need.height())
+                   .arg(has.width())
+                   .arg(has.height()));
+}
+
 int textWidth(const QWidget* w, const QString& text) {
     int widest = 0;
     for (const QString& line : shown(text).split('\n'))
@@ -61,13 +73,7 @@ void label(QStringList& cut, QLabel* l) {
     }
     // The label's own measure: its text, margins, indent and frame.
     const QSize need = l->sizeHint();
-    if (need.width() > l->width() || need.height() > l->height())
-        report(cut, l, text,
-               QString("needs %1x%2 px, has %3x%4")
-                   .arg(need.width())
-                   .arg(need.height())
-                   .arg(l->width())
-                   .arg(l->height()));
+    reportIfShort(cut, l, text, need, l->size());
 }
 
 void pushButton(QStringList& cut, QPushButton* b) {
@@ -131,25 +137,13 @@ void toolButton(QStringList& cut, QToolButton* b) {
     if (!textShown)
         return;
     const QSize need = b->sizeHint();
-    if (need.width() > b->width() || need.height() > b->height())
-        report(cut, b, b->text(),
-               QString("needs %1x%2 px, has %3x%4")
-                   .arg(need.width())
-                   .arg(need.height())
-                   .arg(b->width())
-                   .arg(b->height()));
+    reportIfShort(cut, b, b->text(), need, b->size());
 }
 
 void groupBox(QStringList& cut, QGroupBox* g) {
     // The group's minimum holds its title and what the group's layout needs at least.
     const QSize need = g->minimumSizeHint();
-    if (need.width() > g->width() || need.height() > g->height())
-        report(cut, g, g->title(),
-               QString("needs %1x%2 px, has %3x%4")
-                   .arg(need.width())
-                   .arg(need.height())
-                   .arg(g->width())
-                   .arg(g->height()));
+    reportIfShort(cut, g, g->title(), need, g->size());
 }
 
 void comboBox(QStringList& cut, QComboBox* c) {
@@ -214,13 +208,7 @@ void itemView(QStringList& cut, QAbstractItemView* v) {
         // A list that scrolls sideways shows long entries whole by scrolling.
         const bool sideways = v->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && !wraps;
         const int room = sideways ? need.width() : qMin(cell.width(), v->viewport()->width());
-        if (need.width() > room || need.height() > cell.height())
-            report(cut, v, text,
-                   QString("needs %1x%2 px, has %3x%4")
-                       .arg(need.width())
-                       .arg(need.height())
-                       .arg(room)
-                       .arg(cell.height()));
+        reportIfShort(cut, v, text, need, QSize(room, cell.height()));
     }
 }
 
