@@ -77,13 +77,7 @@ DHTMLEdit::DHTMLEdit(QWidget* parent) : QWidget(parent) {
     keeper_ = new PageKeeper(
         page_, [this] { return wait_->depth() > 0 || loading_; }, this);
     connect(page_->bridge(), &EditorBridge::notified, this, &DHTMLEdit::post);
-    connect(page_, &QWebEnginePage::loadStarted, this, [this] { startedSerial_ = loadSerial_; });
-    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (startedSerial_ != loadSerial_)
-            return;
-        loading_ = false;
-        lastLoadOk_ = ok;
-    });
+    connect(page_, &QWebEnginePage::loadingChanged, this, &DHTMLEdit::loadingChanged);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, &DHTMLEdit::renderProcessEnded);
     connect(page_, &QWebEnginePage::loadProgress, this, [this] {
         if (wait_)

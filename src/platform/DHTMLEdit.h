@@ -19,6 +19,7 @@ class PageKeeper;
 class PageWait;
 class QWebEngineView;
 class QWebEngineProfile;
+class QWebEngineLoadingInfo;
 
 // The editing surface: a web view whose page is in design mode. It owns the page
 // while it is open; everything else reaches the page through these members. Members
@@ -155,6 +156,9 @@ private:
     void startLoad(const QUrl& url, const QString& html = {});
     bool waitForLoad();
     void loadBlank(const QUrl& url = {});
+    void loadingChanged(const QWebEngineLoadingInfo& info);
+    static bool sameAddress(const QUrl& a, const QUrl& b);
+    bool loadUnseen();
     // The blank page, with no path, in UTF-8, ready for editing.
     void startBlank();
     void setPath(const QString& path);
@@ -226,6 +230,9 @@ private:
     int sentTexts_ = 0;
     int loadSerial_ = 0;
     int startedSerial_ = -1;
+    QUrl loadUrl_;           // the address of the load asked for last
+    bool loadsText_ = false; // and whether it loads a text of ours at that address
+    QElapsedTimer unseenSince_;
     bool flushScheduled_ = false;
     QList<QPair<EditorEvent, QVariantMap>> pending_;
     QStringList menuCaptions_;

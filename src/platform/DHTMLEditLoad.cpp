@@ -14,12 +14,17 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <optional>
 
 // The page's life in the surface: loading a file or the blank page, and writing HTML
 // into the page.
 
 namespace {
+
+// How long a load may go unseen (not started, nothing loading) before it counts as
+// failed. The engine reports a load's start within moments of its being asked for.
+constexpr int UnseenLoadMs = 10000;
 
 // The blank page the surface starts with and New gives.
 const QString BlankPage = QStringLiteral("<html><head></head><body></body></html>");
@@ -106,6 +111,9 @@ PageFileText checkPageFile(const QFileInfo& info) {
 void DHTMLEdit::startLoad(const QUrl& url, const QString& html) {
     ++loadSerial_;
     loading_ = true;
+    loadUrl_ = url;
+    loadsText_ = !html.isNull();
+    unseenSince_.invalidate();
     // A navigation gives the page a render process again if its own ended.
     wait_->pageRenewed();
     page_->allowNavigation = true;
@@ -115,6 +123,43 @@ void DHTMLEdit::startLoad(const QUrl& url, const QString& html) {
         page_->setHtml(html, url);
 }
 
+// The engine reports a start and an end while it is loading, whatever is asked of it
+// meanwhile: the end of a load that another replaced may come after the other was asked
+// for, and a render process that ends in the middle of a load may leave that load's end
+// unreported, so that the next load is reported by its end alone. A load is told by its
+// address (a text's start has an address of its own, its end the text's base address).
+void DHTMLEdit::loadingChanged(const QWebEngineLoadingInfo& info) {
+    const QUrl url = info.url();
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        if (loadsText_ ? url.scheme() == QLatin1String("data") : sameAddress(url, loadUrl_))
+            startedSerial_ = loadSerial_;
+        return;
+    }
+    const bool succeeded = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
+    // An end without its start is another load's, unless it is the success of this one.
+    if (startedSerial_ != loadSerial_ && !(succeeded && sameAddress(url, loadUrl_)))
+        return;
+    loading_ = false;
+    lastLoadOk_ = succeeded;
+}
+
+bool DHTMLEdit::sameAddress(const QUrl& a, const QUrl& b) {
+    return a.adjusted(QUrl::NormalizePathSegments).toString(QUrl::FullyEncoded) ==
+           b.adjusted(QUrl::NormalizePathSegments).toString(QUrl::FullyEncoded);
+}
+
+bool DHTMLEdit::loadUnseen() {
+    // Neither this load's start nor anything else loading has been seen for a while: its
+    // end went unreported, and the load counts as failed rather than waited on for ever.
+    if (startedSerial_ == loadSerial_ || page_->isLoading()) {
+        unseenSince_.invalidate();
+        return false;
+    }
+    if (!unseenSince_.isValid())
+        unseenSince_.start();
+    return unseenSince_.elapsed() >= UnseenLoadMs;
+}
+
 void DHTMLEdit::loadBlank(const QUrl& url) {
     startLoad(url.isEmpty() ? programFolderUrl() : url, BlankPage);
 }
@@ -122,7 +167,11 @@ void DHTMLEdit::loadBlank(const QUrl& url) {
 bool DHTMLEdit::waitForLoad() {
     if (loading_) {
         try {
-            wait_->until([this] { return !loading_; }, PageWait::Signs::WorkOnly);
+            wait_->until([this] { return !loading_ || loadUnseen(); }, PageWait::Signs::WorkOnly);
+            if (loading_) {
+                loading_ = false;
+                lastLoadOk_ = false;
+            }
         } catch (const PlatformError& e) {
             if (e.Surface == SurfaceFailure::SurfaceClosed)
                 throw; // nothing of the surface is left to tidy

@@ -188,7 +188,9 @@ TEST_F(CommandOrder, TheEngineStoppingDuringACommandIsToldOnceAndThePageComesBac
     // writes them.
     caretAtEnd(editor, "#p");
     typeText(editor, " UNSAVEDWORK");
-    ASSERT_TRUE(waitUntil([&] { return editor->keeper().isCurrent(); }));
+    // The copy is read a moment after the change is reported, which itself takes a moment.
+    ASSERT_TRUE(waitUntil([&] { return editor->keeper().copy().html.contains("UNSAVEDWORK"); }))
+        << "the copy never took the typed text";
     ::kill(pid_t(renderProcess()), SIGKILL);
     ASSERT_TRUE(waitUntil([&] { return messages.texts.size() == 2; })) << "nobody was told";
     EXPECT_TRUE(restored.match(messages.texts[1]).hasMatch()) << qPrintable(messages.texts[1]);
@@ -204,7 +206,8 @@ TEST_F(CommandOrder, TheEngineStoppingDuringACommandIsToldOnceAndThePageComesBac
     const QByteArray before = readBytes(small);
     caretAtEnd(editor, "#p");
     typeText(editor, " MORE");
-    ASSERT_TRUE(waitUntil([&] { return editor->keeper().isCurrent(); }));
+    ASSERT_TRUE(waitUntil([&] { return editor->keeper().copy().html.contains("MORE"); }))
+        << "the copy never took the typed text";
     QTimer::singleShot(0, form.get(), [this] { ::kill(pid_t(renderProcess()), SIGKILL); });
     form->FileSave->trigger();
     ASSERT_TRUE(idle());

@@ -50,7 +50,7 @@ TEST_F(Surface, ARenderProcessThatEndsFailsTheWaitingCallAndThePageComesBackFrom
     editor.LoadDocument(path);
     caretAtEnd(&editor, "#p");
     typeText(&editor, " UNSAVEDWORK");
-    ASSERT_TRUE(waitUntil([&] { return editor.keeper().isCurrent(); }))
+    ASSERT_TRUE(waitUntil([&] { return editor.keeper().copy().html.contains("UNSAVEDWORK"); }))
         << "the copy never took the typed text";
     const QRegularExpression restored(
         "^The editor stopped working and has restored your Web page as it was at "
